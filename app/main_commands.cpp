@@ -1,0 +1,162 @@
+#include "app/main_commands.h"
+
+#include <algorithm>
+
+#include "app/controls.h"
+#include "app/list_rows.h"
+#include "app/load_card.h"
+#include "app/scratch_window.h"
+#include "format/numeric.h"
+
+namespace kestravo {
+
+namespace {
+
+constexpr const char* kMessageCaption = "KESTRAVO ODDS LINE";
+constexpr std::size_t kSortTextLimit = 256;
+
+std::string trimmed(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string shortNameOf(const std::string& path) {
+  const std::string last15 = path.size() > 15 ? path.substr(path.size() - 15) : path;
+  if (last15.size() >= 11 && last15.compare(7, 4, "_SCR") == 0) return last15;
+  return path.size() > 11 ? path.substr(path.size() - 11) : path;
+}
+
+MainCommands::MainCommands(Card& card, MainView& view) : card_(card), view_(view) {
+  entries_.titles = entriesListTitles();
+  raceDetail_.titles = raceDetailListTitles();
+}
+
+bool MainCommands::command(int controlId, int code) {
+  switch (controlId) {
+    case control::kOpenDataFile:
+      if (code != notify::kClicked && code != notify::kPushed) return false;
+      openDataFile();
+      return true;
+    case control::kRacesList:
+      if (code != notify::kDoubleClicked) return false;
+      chooseRace();
+      return true;
+    case control::kScratch:
+      if (code != notify::kClicked) return false;
+      scratchCommand();
+      return true;
+    default:
+      return false;
+  }
+}
+
+const TextList& MainCommands::list(int controlId) const {
+  return controlId == control::kRaceDetailList ? raceDetail_ : entries_;
+}
+
+void MainCommands::openDataFile() {
+  view_.closeReportWindow();
+  view_.setLabel(control::kFileLabel, "");
+  view_.setLabel(control::kRaceLabel, "");
+  view_.setLabel(control::kViewLabel, "OPEN A DATA FILE");
+  clearList(control::kEntriesList);
+  clearList(control::kRaceDetailList);
+  selectedRace_ = "0";
+  card_.dataFilePath = view_.chooseDataFile();
+  if (card_.dataFilePath.empty()) view_.showMessage("LOAD A DATA FILE", kMessageCaption);
+  const LoadProblems problems = openCard(card_);
+  tellProblems(problems.messages);
+  races_.clear();
+  for (int r = 1; r <= card_.raceCount; ++r) {
+    races_.push_back(card_.raceLine[static_cast<std::size_t>(r)]);
+  }
+  view_.listChanged(control::kRacesList);
+  dataFileShortName_ = shortNameOf(card_.dataFilePath);
+  view_.setLabel(control::kFileLabel, dataFileShortName_);
+}
+
+void MainCommands::chooseRace() {
+  const int selected = view_.selectedRow(control::kRacesList);
+  if (selected < 0 || static_cast<std::size_t>(selected) >= races_.size()) return;
+  view_.closeReportWindow();
+  clearList(control::kEntriesList);
+  clearList(control::kRaceDetailList);
+  selectedRace_ = races_[static_cast<std::size_t>(selected)].substr(0, 2);
+  view_.setLabel(control::kRaceLabel, "R" + trimmed(selectedRace_));
+  view_.setLabel(control::kViewLabel, "RACE VIEW");
+  listRowCount_ = 0;
+  for (int row : raceViewRows(card_.matrix, selectedRace_)) {
+    addEntryRow(row);
+    addRaceDetailRow(row);
+    ++listRowCount_;
+  }
+  view_.listChanged(control::kEntriesList);
+  view_.listChanged(control::kRaceDetailList);
+}
+
+void MainCommands::scratchCommand() {
+  view_.setLabel(control::kViewLabel, "SCRATCH WINDOW");
+  view_.closeReportWindow();
+  {
+    ScratchWindow window(card_);
+    view_.runScratchWindow(window);
+  }
+  // Closing the window always recomputes the whole card from the files.
+  const LoadProblems problems = loadCard(card_);
+  tellProblems(problems.messages);
+  const std::vector<int> rows = raceViewRows(card_.matrix, selectedRace_);
+  clearList(control::kRaceDetailList);
+  listRowCount_ = 0;
+  for (int row : rows) {
+    addRaceDetailRow(row);
+    ++listRowCount_;
+  }
+  view_.listChanged(control::kRaceDetailList);
+  clearList(control::kEntriesList);
+  listRowCount_ = 0;
+  for (int row : rows) {
+    addEntryRow(row);
+    ++listRowCount_;
+  }
+  view_.listChanged(control::kEntriesList);
+}
+
+void MainCommands::columnClicked(int controlId, int column) {
+  if (controlId != control::kEntriesList || column < 0) return;
+  sortToggle_ ^= 1;
+  const auto key = [column](const TextRow& r) {
+    if (static_cast<std::size_t>(column) >= r.size()) return 0.0L;
+    return numericValue(std::string_view(r[static_cast<std::size_t>(column)]).substr(0, kSortTextLimit));
+  };
+  const bool ascending = sortToggle_ == 1;
+  std::stable_sort(entries_.rows.begin(), entries_.rows.end(),
+                   [&](const TextRow& a, const TextRow& b) {
+                     return ascending ? key(a) < key(b) : key(b) < key(a);
+                   });
+  view_.listChanged(control::kEntriesList);
+}
+
+void MainCommands::clearList(int controlId) {
+  TextList& list = controlId == control::kRaceDetailList ? raceDetail_ : entries_;
+  list.rows.clear();
+  view_.listChanged(controlId);
+}
+
+void MainCommands::addEntryRow(int row) {
+  // A statistics list may have retitled the columns; the race view puts its own back.
+  entries_.titles = entriesListTitles();
+  entries_.rows.push_back(entryRowCells(card_.matrix, row));
+}
+
+void MainCommands::addRaceDetailRow(int row) {
+  raceDetail_.rows.push_back(raceDetailRowCells(card_.matrix, row));
+}
+
+void MainCommands::tellProblems(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages) view_.showMessage(message, kMessageCaption);
+}
+
+}  // namespace kestravo

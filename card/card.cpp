@@ -1,0 +1,34 @@
+#include "card/card.h"
+
+#include "card/columns.h"
+
+namespace kestravo {
+
+int raceOf(const CardMatrix& matrix, int row) {
+  const long double r = matrix.value(row, field::kRaceNumber);
+  if (r < 1 || r > kMaxRaceNumber) return 0;
+  const int race = static_cast<int>(r);
+  return static_cast<long double>(race) == r ? race : 0;
+}
+
+int highestRace(const CardMatrix& matrix) {
+  int highest = 0;
+  for (int row = 1; row <= matrix.entryCount(); ++row) {
+    const int race = raceOf(matrix, row);
+    if (race > highest) highest = race;
+  }
+  return highest;
+}
+
+RaceStarters countRaceStarters(const CardMatrix& matrix, int raceCount) {
+  RaceStarters starters(static_cast<std::size_t>(raceCount < 0 ? 1 : raceCount + 1), 0);
+  for (int row = 1; row <= matrix.entryCount(); ++row) {
+    const int race = raceOf(matrix, row);
+    if (race >= 1 && race <= raceCount && !matrix.scratched(row)) {
+      ++starters[static_cast<std::size_t>(race)];
+    }
+  }
+  return starters;
+}
+
+}  // namespace kestravo

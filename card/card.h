@@ -1,0 +1,39 @@
+// One loaded race card: the card matrix with its companion values. The application owns
+// exactly one and every load replaces it whole.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "card/card_matrix.h"
+#include "card/scratch_file.h"
+
+namespace kestravo {
+
+inline constexpr int kMaxRaceNumber = 99;
+
+// Entry R = the starters of race R that are not scratched (entry 0 unused).
+using RaceStarters = std::vector<int>;
+
+struct Card {
+  CardMatrix matrix;
+  int raceCount = 0;
+  RaceStarters raceStarters;
+  ScratchTable scratchTable;
+  std::vector<std::string> raceLine;  // entry R = conditions line of race R (entry 0 unused)
+  std::string dataFilePath;
+  std::string scratchFileName;
+
+  int entryCount() const { return matrix.entryCount(); }
+};
+
+// The race an entry runs in: R when its race number reads exactly R in 1..99, else 0
+// (an entry in no race).
+int raceOf(const CardMatrix& matrix, int row);
+
+// The highest race that has an entry; 0 when none.
+int highestRace(const CardMatrix& matrix);
+
+RaceStarters countRaceStarters(const CardMatrix& matrix, int raceCount);
+
+}  // namespace kestravo

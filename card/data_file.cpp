@@ -1,0 +1,73 @@
+#include "card/data_file.h"
+
+#include "card/file_io.h"
+#include "card/record_reader.h"
+
+namespace kestravo {
+
+namespace {
+
+void emptyCard(Card& card) {
+  card.matrix.reset(0);
+  card.raceCount = 0;
+  card.raceStarters.assign(1, 0);
+  card.scratchTable.reset(0);
+  card.raceLine.assign(1, std::string());
+  card.scratchFileName.clear();
+}
+
+}  // namespace
+
+LoadProblems readDataFile(Card& card) {
+  LoadProblems problems;
+  emptyCard(card);
+  if (card.dataFilePath.empty()) return problems;
+
+  std::string data;
+  switch (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data)) {
+    case ReadStatus::kCannotOpen:
+      problems.messages.push_back("CANNOT OPEN THE DATA FILE " + card.dataFilePath);
+      return problems;
+    case ReadStatus::kTooLarge:
+      problems.messages.push_back("THE DATA FILE IS LARGER THAN 64 MB AND WAS NOT LOADED: " +
+                                  card.dataFilePath);
+      return problems;
+    case ReadStatus::kOk:
+      break;
+  }
+  RecordTable records = readRecords(data, kFieldCount, kMaxDataFileRecords);
+  if (records.truncated) {
+    problems.messages.push_back(
+        "THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " + card.dataFilePath);
+    return problems;
+  }
+  problems.dataFileRead = true;
+  card.matrix.load(std::move(records));
+  card.raceCount = highestRace(card.matrix);
+  card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
+  applyScratchFile(card, problems);
+  return problems;
+}
+
+void applyScratchFile(Card& card, LoadProblems& problems) {
+  card.scratchFileName = scratchFileName(card.dataFilePath);
+  const int entries = card.entryCount();
+  std::string text;
+  if (!fileExists(card.scratchFileName)) {
+    card.scratchTable = newScratchTable(card.matrix);
+    std::string error;
+    // Unwritable folder: the user is told, and the card still computes with the fresh
+    // table so no pick or figure is lost for this session.
+    if (!WriteScratchFile(card.scratchTable, card.scratchFileName, &error)) {
+      problems.messages.push_back(error);
+    }
+  } else if (readWholeFile(card.scratchFileName, kMaxDataFileBytes, text) == ReadStatus::kOk) {
+    card.scratchTable = readScratchTable(text, entries);
+  } else {
+    problems.messages.push_back("CANNOT READ THE SCRATCH FILE " + card.scratchFileName);
+    card.scratchTable.reset(entries);
+  }
+  applyScratchTable(card.scratchTable, card.matrix);
+}
+
+}  // namespace kestravo

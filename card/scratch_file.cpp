@@ -1,0 +1,123 @@
+#include "card/scratch_file.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "card/card_matrix.h"
+#include "card/columns.h"
+#include "card/file_io.h"
+#include "card/record_reader.h"
+#include "format/mask.h"
+
+namespace kestravo {
+
+namespace {
+const std::string kEmpty;
+constexpr int kReservedFrom = 13;  // fields 13..20 and 31..50 hold their own numbers
+constexpr int kReservedTo = 20;
+constexpr int kLastPickFlag = scratch::kFirstPickFlag + kPastRaces - 1;
+}  // namespace
+
+void ScratchTable::reset(int entryCount) {
+  entryCount_ = entryCount < 0 ? 0 : entryCount;
+  cells_.assign(static_cast<std::size_t>(entryCount_ + 1) * (scratch::kFieldCount + 1),
+                std::string());
+}
+
+const std::string& ScratchTable::field(int row, int f) const {
+  if (row < 1 || row > entryCount_ || f < 1 || f > scratch::kFieldCount) return kEmpty;
+  return cells_[index(row, f)];
+}
+
+void ScratchTable::setField(int row, int f, std::string text) {
+  if (row < 1 || row > entryCount_ || f < 1 || f > scratch::kFieldCount) return;
+  cells_[index(row, f)] = std::move(text);
+}
+
+std::string scratchFileName(std::string_view dataFilePath) {
+  if (dataFilePath.empty()) return {};
+  const std::size_t slash = dataFilePath.find_last_of("/\\");
+  const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+  const std::size_t dot = dataFilePath.rfind('.');
+  std::string name(dataFilePath);
+  if (dot == std::string_view::npos || dot < nameStart) return name + ".tch";
+  name.resize(dot + 1);
+  return name + "tch";
+}
+
+ScratchTable newScratchTable(const CardMatrix& matrix) {
+  ScratchTable table;
+  table.reset(matrix.entryCount());
+  for (int row = 1; row <= matrix.entryCount(); ++row) {
+    auto copy = [&](int f, int column) { table.setField(row, f, std::string(matrix.text(row, column))); };
+    copy(1, field::kFirst);
+    copy(2, field::kRaceDate);
+    copy(scratch::kRaceNumber, field::kRaceNumber);
+    copy(scratch::kPostPosition, field::kPostPosition);
+    copy(scratch::kProgramNumber, field::kProgramNumber);
+    copy(scratch::kHorseName, field::kHorseName);
+    copy(scratch::kMark, col::kScratchMark);
+    table.setField(row, scratch::kDistance,
+                   Format("####", std::fabs(matrix.value(row, field::kDistance))));
+    copy(9, field::kSurface);
+    copy(10, field::kRaceType);
+    copy(11, field::kClassification);
+    copy(12, field::kMorningLine);
+    for (int f = kReservedFrom; f <= kReservedTo; ++f) table.setField(row, f, std::to_string(f));
+    table.setField(row, scratch::kFirstPickFlag, "1");
+    for (int f = kLastPickFlag + 1; f <= scratch::kFieldCount; ++f) {
+      table.setField(row, f, std::to_string(f));
+    }
+  }
+  return table;
+}
+
+std::string scratchFileText(const ScratchTable& table) {
+  std::string text;
+  text.reserve(static_cast<std::size_t>(table.entryCount()) * 256);
+  for (int row = 1; row <= table.entryCount(); ++row) {
+    for (int f = 1; f <= scratch::kFieldCount; ++f) {
+      if (f > 1) text += ',';
+      text += '"';
+      // A quote inside a field would end it early on the next read and shift every field
+      // after it, so it is written as an apostrophe.
+      const std::string& value = table.field(row, f);
+      const std::size_t at = text.size();
+      text += value;
+      std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '"', '\'');
+      text += '"';
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+ScratchTable readScratchTable(std::string_view text, int entryCount) {
+  const RecordTable records = readRecords(text, scratch::kFieldCount, entryCount);
+  ScratchTable table;
+  table.reset(entryCount);
+  for (int row = 1; row <= records.recordCount; ++row) {
+    for (int f = 1; f <= scratch::kFieldCount; ++f) {
+      table.setField(row, f, std::string(records.field(row, f)));
+    }
+  }
+  return table;
+}
+
+bool WriteScratchFile(const ScratchTable& table, const std::string& path, std::string* error) {
+  if (replaceFile(path, scratchFileText(table))) return true;
+  if (error) *error = "CANNOT WRITE THE SCRATCH FILE " + path;
+  return false;
+}
+
+void applyScratchTable(const ScratchTable& table, CardMatrix& matrix) {
+  for (int row = 1; row <= matrix.entryCount(); ++row) {
+    matrix.setText(row, col::kScratchMark, table.field(row, scratch::kMark));
+    for (int j = 1; j <= kPastRaces; ++j) {
+      matrix.setText(row, pastRace(col::kPickFlag, j),
+                     table.field(row, pastRace(scratch::kFirstPickFlag, j)));
+    }
+  }
+}
+
+}  // namespace kestravo

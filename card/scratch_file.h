@@ -1,0 +1,64 @@
+// The scratch file: the handicapper's late scratches and past-race picks, kept beside
+// the data file (SAR0812.DRF keeps them in SAR0812.tch) so they survive a restart and are
+// applied on every load. One line per entry, 50 quoted fields.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestravo {
+
+class CardMatrix;
+
+namespace scratch {
+inline constexpr int kFieldCount = 50;
+inline constexpr int kRaceNumber = 3;
+inline constexpr int kPostPosition = 4;
+inline constexpr int kProgramNumber = 5;
+inline constexpr int kHorseName = 6;
+inline constexpr int kMark = 7;           // "S" scratched, "" running
+inline constexpr int kDistance = 8;
+inline constexpr int kFirstPickFlag = 21;  // 21..30: pick flags of past races 1..10
+}  // namespace scratch
+
+// The scratch file as read: rows 1..entryCount, fields 1..50.
+class ScratchTable {
+ public:
+  void reset(int entryCount);
+  int entryCount() const { return entryCount_; }
+  // Empty outside the table.
+  const std::string& field(int row, int f) const;
+  void setField(int row, int f, std::string text);
+
+ private:
+  std::size_t index(int row, int f) const {
+    return static_cast<std::size_t>(row) * (scratch::kFieldCount + 1) + static_cast<std::size_t>(f);
+  }
+  int entryCount_ = 0;
+  std::vector<std::string> cells_;
+};
+
+// The data file's name with what follows its last dot replaced by "tch" (".tch" appended
+// when the name has no dot), in the data file's folder. Empty for an empty path.
+std::string scratchFileName(std::string_view dataFilePath);
+
+// The lines a new scratch file starts with: no horse scratched, past race 1 picked.
+ScratchTable newScratchTable(const CardMatrix& matrix);
+
+// The file text: 50 quoted fields a line, CR LF line ends.
+std::string scratchFileText(const ScratchTable& table);
+
+// Reads the text of a scratch file for `entryCount` entries: missing lines and fields are
+// empty, extra ones ignored.
+ScratchTable readScratchTable(std::string_view text, int entryCount);
+
+// Writes the whole scratch file through a temporary file in the same folder renamed over
+// the old one, so a crash or a full disk never leaves a half-written file. On failure the
+// old file is untouched and `error` says why, in upper case.
+bool WriteScratchFile(const ScratchTable& table, const std::string& path, std::string* error);
+
+// Copies the scratch marks and pick flags into the card.
+void applyScratchTable(const ScratchTable& table, CardMatrix& matrix);
+
+}  // namespace kestravo

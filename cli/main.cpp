@@ -1,0 +1,10 @@
+// kestravo-cli: prints the desktop program's lists and reports as text.
+#include <iostream>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return kestravo::cli::run(args, std::cout, std::cerr);
+}

@@ -1,0 +1,14 @@
+#include "cli/open_card.h"
+
+#include "app/load_card.h"
+
+namespace kestravo::cli {
+
+bool openCardForCli(const std::string& path, Card& card, std::ostream& err) {
+  card.dataFilePath = path;
+  const LoadProblems problems = openCard(card);
+  for (const std::string& message : problems.messages) err << "kestravo-cli: " << message << '\n';
+  return problems.dataFileRead;
+}
+
+}  // namespace kestravo::cli

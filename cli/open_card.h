@@ -1,0 +1,15 @@
+// Opening a card from the command line behaves as the desktop program's open: the scratch
+// file is read, and created when missing. Problems go to standard error.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "card/card.h"
+
+namespace kestravo::cli {
+
+// False when the data file could not be read or was refused (the message is written).
+bool openCardForCli(const std::string& path, Card& card, std::ostream& err);
+
+}  // namespace kestravo::cli

@@ -1,0 +1,149 @@
+#include "format/digits.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace kestravo::detail {
+namespace {
+
+__extension__ typedef unsigned __int128 u128;
+
+constexpr uint64_t kTenTo19 = 10000000000000000000ull;
+
+// Writes x in decimal, no leading zeros (nothing for 0); returns the digit count (at most 39).
+int writeWhole(u128 x, char* out) {
+  char tmp[40];
+  char* p = tmp + sizeof tmp;
+  auto put64 = [&p](uint64_t v, int minDigits) {
+    int written = 0;
+    while (v != 0 || written < minDigits) {
+      *--p = static_cast<char>('0' + v % 10);
+      v /= 10;
+      ++written;
+    }
+  };
+  if (x >> 64) {
+    // The high part stays below 2^64 because the whole part is below 2^127.
+    put64(static_cast<uint64_t>(x % kTenTo19), 19);
+    put64(static_cast<uint64_t>(x / kTenTo19), 0);
+  } else {
+    put64(static_cast<uint64_t>(x), 0);
+  }
+  const int count = static_cast<int>(tmp + sizeof tmp - p);
+  std::memcpy(out, p, count);
+  return count;
+}
+
+enum class Tail { kBelowHalf, kHalf, kAboveHalf };
+
+// The remainder frac / 2^k against one half of the last kept digit's unit.
+Tail compareWithHalf(u128 frac, int k) {
+  if (k == 0) return Tail::kBelowHalf;  // no fraction bits: the remainder is 0
+  const u128 half = static_cast<u128>(1) << (k - 1);
+  if (frac > half) return Tail::kAboveHalf;
+  return frac == half ? Tail::kHalf : Tail::kBelowHalf;
+}
+
+void roundUp(Digits19& d) {
+  int i = 18;
+  while (i >= 0 && d.digit[i] == '9') d.digit[i--] = '0';
+  if (i < 0) {
+    d.digit[0] = '1';
+    ++d.exponent;
+  } else {
+    ++d.digit[i];
+  }
+}
+
+}  // namespace
+
+bool exactDigits19(long double v, Digits19& out) {
+  int binaryExponent = 0;
+  const long double fraction = std::frexp(v, &binaryExponent);
+  const uint64_t significand = static_cast<uint64_t>(std::ldexp(fraction, 64));
+  const int shift = binaryExponent - 64;  // v = significand * 2^shift
+  // Above 63 the whole part outgrows 128 bits; below -124 ten times the fraction would.
+  if (shift > 63 || shift < -124) return false;
+
+  u128 whole = 0;
+  u128 frac = 0;
+  u128 fracMask = 0;
+  int k = 0;  // fraction bits
+  if (shift >= 0) {
+    whole = static_cast<u128>(significand) << shift;
+  } else {
+    k = -shift;
+    whole = k < 64 ? significand >> k : 0;
+    fracMask = (static_cast<u128>(1) << k) - 1;
+    frac = significand & fracMask;
+  }
+
+  char wholeDigits[40];
+  const int wholeCount = writeWhole(whole, wholeDigits);
+  Tail tail;
+  if (wholeCount >= 19) {
+    std::memcpy(out.digit, wholeDigits, 19);
+    out.exponent = wholeCount - 1;
+    if (wholeCount == 19) {
+      tail = compareWithHalf(frac, k);
+    } else {
+      const char first = wholeDigits[19];
+      bool restNonZero = frac != 0;
+      for (int i = 20; i < wholeCount && !restNonZero; ++i) restNonZero = wholeDigits[i] != '0';
+      tail = first > '5' || (first == '5' && restNonZero) ? Tail::kAboveHalf
+             : first == '5'                               ? Tail::kHalf
+                                                          : Tail::kBelowHalf;
+    }
+  } else {
+    std::memcpy(out.digit, wholeDigits, wholeCount);
+    out.exponent = wholeCount - 1;
+    int count = wholeCount;
+    while (count < 19) {
+      if (frac == 0) {
+        std::memset(out.digit + count, '0', 19 - count);
+        break;
+      }
+      frac *= 10;
+      const char digit = static_cast<char>('0' + static_cast<int>(frac >> k));
+      frac &= fracMask;
+      if (count == 0 && digit == '0') {
+        --out.exponent;  // a leading zero of a figure below 1
+        continue;
+      }
+      out.digit[count++] = digit;
+    }
+    tail = compareWithHalf(frac, k);
+  }
+
+  if (tail == Tail::kAboveHalf || (tail == Tail::kHalf && (out.digit[18] - '0') % 2 == 1)) {
+    roundUp(out);
+  }
+  return true;
+}
+
+void printfDigits19(long double v, Digits19& out) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.18Le", v);
+  // The radix character follows the locale and may even be several bytes: take only digits.
+  const char* marker = std::strrchr(buf, 'e');
+  int count = 0;
+  for (const char* p = buf; p < marker && count < 19; ++p) {
+    if (*p >= '0' && *p <= '9') out.digit[count++] = *p;
+  }
+  const char* p = marker + 1;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  int exponent = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) exponent = exponent * 10 + (*p - '0');
+  out.exponent = negative ? -exponent : exponent;
+}
+
+Digits19 digits19(long double v) {
+  Digits19 d;
+  if (!exactDigits19(v, d)) printfDigits19(v, d);
+  return d;
+}
+
+}  // namespace kestravo::detail

@@ -1,0 +1,27 @@
+// The 19-significant-digit decimal form of an extended-precision figure, correctly rounded from
+// its exact binary value. Every masked figure is rounded from these digits, so a figure shows
+// the same on every screen and on every desktop, whatever the process locale.
+#pragma once
+
+namespace kestravo::detail {
+
+// value = d0.d1d2...d18 x 10^exponent, with digit[0] never '0'.
+struct Digits19 {
+  char digit[19];
+  int exponent;
+};
+
+// Exact conversion by integer arithmetic on the binary significand, for magnitudes from about
+// 4e-19 up to 1.7e38. Returns false, leaving `out` unspecified, outside that range.
+// Precondition: v is finite and greater than 0.
+bool exactDigits19(long double v, Digits19& out);
+
+// The same digits taken from the C library's "%.18Le"; slow, but it covers every magnitude.
+// Precondition: v is finite and greater than 0.
+void printfDigits19(long double v, Digits19& out);
+
+// The exact conversion where it applies, the C library elsewhere.
+// Precondition: v is finite and greater than 0.
+Digits19 digits19(long double v);
+
+}  // namespace kestravo::detail

@@ -1,0 +1,262 @@
+#include "format/mask.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "format/digits.h"
+#include "format/numeric.h"
+
+namespace kestravo {
+namespace {
+
+using Field = MaskShape::Field;
+
+struct Picture {
+  Field field = Field::kNone;
+  std::string_view leading;   // raw mask text before the field, '_' escapes still in it
+  std::string_view trailing;  // raw mask text after the field
+  std::size_t integerPositions = 0;
+  std::size_t decimals = 0;
+  bool point = false;
+  bool grouping = false;
+  std::size_t textWidth = 0;
+};
+
+// One pass over the mask; a field, once closed, can never open again, so nothing out of order
+// can reach the layout.
+Picture parsePicture(std::string_view mask) {
+  enum class State { kLeading, kInteger, kDecimals };
+  Picture p;
+  State state = State::kLeading;
+  for (std::size_t i = 0; i < mask.size(); ++i) {
+    const char c = mask[i];
+    switch (state) {
+      case State::kLeading:
+        if (c == '_') {
+          ++i;  // the escaped character stays literal
+        } else if (c == '#' || (c == '.' && i + 1 < mask.size() && mask[i + 1] == '#')) {
+          p.field = Field::kNumber;
+          p.leading = mask.substr(0, i);
+          if (c == '#') {
+            p.integerPositions = 1;
+            state = State::kInteger;
+          } else {
+            p.point = true;
+            state = State::kDecimals;
+          }
+        } else if (c == '\\') {
+          // Only blanks may stand between the backslashes; otherwise the '\' is a literal.
+          const std::size_t close = mask.find_first_not_of(' ', i + 1);
+          if (close != std::string_view::npos && mask[close] == '\\') {
+            p.field = Field::kText;
+            p.leading = mask.substr(0, i);
+            p.textWidth = close - i + 1;
+            p.trailing = mask.substr(close + 1);
+            return p;
+          }
+        }
+        break;
+      case State::kInteger:
+        if (c == '#') {
+          ++p.integerPositions;
+        } else if (c == ',') {
+          ++p.integerPositions;
+          p.grouping = true;
+        } else if (c == '.') {
+          p.point = true;
+          state = State::kDecimals;
+        } else {
+          p.trailing = mask.substr(i);
+          return p;
+        }
+        break;
+      case State::kDecimals:
+        if (c != '#') {
+          p.trailing = mask.substr(i);
+          return p;
+        }
+        ++p.decimals;
+        break;
+    }
+  }
+  if (p.field == Field::kNone) p.leading = mask;
+  return p;
+}
+
+std::size_t literalWidth(std::string_view raw) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < raw.size(); ++i, ++width) {
+    if (raw[i] == '_' && i + 1 < raw.size()) ++i;
+  }
+  return width;
+}
+
+char* putLiteral(std::string_view raw, char* out) {
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '_' && i + 1 < raw.size()) ++i;
+    *out++ = raw[i];
+  }
+  return out;
+}
+
+// The figure's magnitude rounded to the field's decimals, as an integer count of the last
+// decimal's units: `head` followed by `zeros` zeros. Empty when it rounds to zero.
+struct Rounded {
+  char buffer[20];  // room in front for a carry
+  char* head = buffer + 1;
+  std::size_t headLength = 0;
+  std::size_t zeros = 0;
+
+  std::size_t length() const { return headLength + zeros; }
+  char at(std::size_t i) const { return i < headLength ? head[i] : '0'; }
+};
+
+void roundToDecimals(long double magnitude, std::size_t decimals, Rounded& r) {
+  const detail::Digits19 d = detail::digits19(magnitude);
+  // Digits kept: those whose place is at least the unit of the last decimal.
+  const long long keep = static_cast<long long>(d.exponent) + 1 + static_cast<long long>(decimals);
+  if (keep >= 19) {
+    std::memcpy(r.head, d.digit, 19);
+    r.headLength = 19;
+    r.zeros = static_cast<std::size_t>(keep - 19);
+    return;
+  }
+  if (keep < 0) return;  // the first dropped digit is a leading zero: rounds to nothing
+  const std::size_t kept = static_cast<std::size_t>(keep);
+  std::memcpy(r.head, d.digit, kept);
+  r.headLength = kept;
+  const char first = d.digit[kept];
+  bool restNonZero = false;
+  for (std::size_t i = kept + 1; i < 19 && !restNonZero; ++i) restNonZero = d.digit[i] != '0';
+  const bool lastOdd = kept > 0 && (d.digit[kept - 1] - '0') % 2 == 1;
+  if (first > '5' || (first == '5' && (restNonZero || lastOdd))) {
+    std::size_t i = kept;
+    while (i > 0 && r.head[i - 1] == '9') r.head[--i] = '0';
+    if (i == 0) {
+      *--r.head = '1';  // the carry adds a digit in front
+      ++r.headLength;
+    } else {
+      ++r.head[i - 1];
+    }
+  }
+}
+
+std::string formatNumber(const Picture& p, long double value) {
+  Rounded r;
+  bool negative = false;
+  if (std::isfinite(value) && value != 0) {
+    negative = value < 0;
+    roundToDecimals(std::fabs(value), p.decimals, r);
+  }
+  const std::size_t length = r.length();
+  const std::size_t wholeDigits = length > p.decimals ? length - p.decimals : 0;
+  // A figure below 1 shows "0" before the point, unless the mask has no place for it.
+  const std::size_t shownWhole = wholeDigits > 0 ? wholeDigits : (p.integerPositions > 0 ? 1 : 0);
+  const std::size_t commas = p.grouping && shownWhole > 0 ? (shownWhole - 1) / 3 : 0;
+  const std::size_t wholeWidth = (negative ? 1 : 0) + shownWhole + commas;
+  const std::size_t pad = p.integerPositions > wholeWidth ? p.integerPositions - wholeWidth : 0;
+  const std::size_t leadingWidth = literalWidth(p.leading);
+  const std::size_t total = leadingWidth + pad + wholeWidth + (p.point ? 1 + p.decimals : 0) +
+                            literalWidth(p.trailing);
+
+  std::string out(total, ' ');
+  char* o = putLiteral(p.leading, out.data());
+  o += pad;
+  if (negative) *o++ = '-';
+  for (std::size_t i = 0; i < shownWhole; ++i) {
+    if (i > 0 && commas > 0 && (shownWhole - i) % 3 == 0) *o++ = ',';
+    *o++ = wholeDigits > 0 ? r.at(i) : '0';
+  }
+  if (p.point) {
+    *o++ = '.';
+    // Decimal j sits at index length - decimals + j; indexes before the first digit are zeros.
+    for (std::size_t j = 0; j < p.decimals; ++j) {
+      *o++ = length + j >= p.decimals ? r.at(length + j - p.decimals) : '0';
+    }
+  }
+  putLiteral(p.trailing, o);
+  return out;
+}
+
+std::string layText(const Picture& p, std::string_view text) {
+  const std::size_t leadingWidth = literalWidth(p.leading);
+  std::string out(leadingWidth + p.textWidth + literalWidth(p.trailing), ' ');
+  char* o = putLiteral(p.leading, out.data());
+  const std::size_t shown = text.size() < p.textWidth ? text.size() : p.textWidth;
+  std::memcpy(o, text.data(), shown);
+  putLiteral(p.trailing, o + p.textWidth);
+  return out;
+}
+
+std::string literalOnly(const Picture& p) {
+  std::string out(literalWidth(p.leading), ' ');
+  putLiteral(p.leading, out.data());
+  return out;
+}
+
+// The plain form of a figure: blank or minus sign, whole digits, and the decimals that its
+// 19 significant digits hold, trailing zeros dropped.
+std::string plainNumber(long double value) {
+  if (!std::isfinite(value) || value == 0) return " 0";
+  const detail::Digits19 d = detail::digits19(std::fabs(value));
+  int used = 19;
+  while (used > 1 && d.digit[used - 1] == '0') --used;
+  std::string s(1, value < 0 ? '-' : ' ');
+  if (d.exponent < 0) {
+    s += "0.";
+    s.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    s.append(d.digit, used);
+  } else if (used <= d.exponent + 1) {
+    s.append(d.digit, used);
+    s.append(static_cast<std::size_t>(d.exponent + 1 - used), '0');
+  } else {
+    s.append(d.digit, d.exponent + 1);
+    s += '.';
+    s.append(d.digit + d.exponent + 1, used - d.exponent - 1);
+  }
+  return s;
+}
+
+}  // namespace
+
+std::string Format(std::string_view mask, long double value) {
+  const Picture p = parsePicture(mask);
+  switch (p.field) {
+    case Field::kNumber:
+      return formatNumber(p, value);
+    case Field::kText:
+      return layText(p, plainNumber(value));
+    case Field::kNone:
+      break;
+  }
+  return literalOnly(p);
+}
+
+std::string Format(std::string_view mask, std::string_view text) {
+  const Picture p = parsePicture(mask);
+  switch (p.field) {
+    case Field::kNumber:
+      return formatNumber(p, numericValue(text));
+    case Field::kText:
+      return layText(p, text);
+    case Field::kNone:
+      break;
+  }
+  return literalOnly(p);
+}
+
+MaskShape describeMask(std::string_view mask) {
+  const Picture p = parsePicture(mask);
+  MaskShape shape;
+  shape.field = p.field;
+  shape.leadingWidth = literalWidth(p.leading);
+  shape.trailingWidth = literalWidth(p.trailing);
+  if (p.field == Field::kNumber) {
+    shape.fieldWidth = p.integerPositions + (p.point ? 1 + p.decimals : 0);
+  } else if (p.field == Field::kText) {
+    shape.fieldWidth = p.textWidth;
+  }
+  return shape;
+}
+
+}  // namespace kestravo

@@ -1,0 +1,44 @@
+// Picture masks lay every figure and name of the lists and report screens into a fixed width
+// ("###", "##.#", "##,###,###", "\          \"), so report columns line up and a figure stored
+// through a mask is rounded once, the same way wherever it is shown.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kestravo {
+
+// A mask holds literal characters and one field. A numeric field is a run of '#' with an
+// optional ',' (grouping in threes) and one '.', each ',' taking a position of width; a text
+// field is '\', blanks, '\' and is as wide as that run. Literal characters around the field are
+// copied, and '_' copies the character after it literally (a lone '_' at the end is itself).
+// Anything after the field is literal: a mask never holds a second field.
+//
+// A figure is rounded from its 19 significant digits to the field's decimals, an exact half of
+// those digits going to the even digit. It is right-aligned, a negative figure keeps its "-"
+// even when it rounds to zero, and a figure too wide for the field widens it to the left rather
+// than losing digits. Negative zero and non-finite values show as 0.
+//
+// A figure given to a text field is laid out as the text of its plain form: what plainWhole
+// gives for a whole number, with the decimals after a point for any other (2.5 gives " 2.5").
+std::string Format(std::string_view mask, long double value);
+
+// A text field lays the text left-aligned, cut to the field's width or padded with blanks.
+// A numeric field formats the text's numeric value.
+std::string Format(std::string_view mask, std::string_view text);
+
+// What a mask lays out, for callers that align columns and for checks: the literal widths
+// before and after the field, and the field's width (for a numeric field, the width it has
+// when the figure fits).
+struct MaskShape {
+  enum class Field { kNone, kNumber, kText };
+  Field field = Field::kNone;
+  std::size_t leadingWidth = 0;
+  std::size_t fieldWidth = 0;
+  std::size_t trailingWidth = 0;
+};
+
+MaskShape describeMask(std::string_view mask);
+
+}  // namespace kestravo

@@ -1,0 +1,159 @@
+#include "format/numeric.h"
+
+#include <locale.h>
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace kestravo {
+namespace {
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "figures are computed in x86 extended precision");
+
+// 10^27 = 2^27 * 5^27 and 5^27 < 2^64, so every power up to 10^27 is exact in a long double;
+// with an exact significand one multiply or divide then rounds exactly once, as strtold does.
+constexpr int kMaxExactPower = 27;
+
+struct PowerTable {
+  long double value[kMaxExactPower + 1];
+};
+
+constexpr PowerTable makePowers() {
+  PowerTable t{};
+  long double p = 1;
+  for (int i = 0; i <= kMaxExactPower; ++i) {
+    t.value[i] = p;
+    p *= 10;
+  }
+  return t;
+}
+
+constexpr PowerTable kPowers = makePowers();
+
+constexpr int kMaxExactDigits = 19;  // any 19-digit significand fits a uint64
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isSkippedInFront(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The GUI switches to the user's locale, where strtold may take "," as the point; cells always
+// use ".", so conversions run in the C locale.
+locale_t cLocale() {
+  static const locale_t loc = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return loc;
+}
+
+}  // namespace
+
+namespace detail {
+
+long double convertDecimalSlow(std::string_view number) {
+  char small[96];
+  std::string large;
+  const char* text = small;
+  if (number.size() < sizeof small) {
+    number.copy(small, number.size());
+    small[number.size()] = '\0';
+  } else {
+    large.assign(number);
+    text = large.c_str();
+  }
+  const long double v = strtold_l(text, nullptr, cLocale());
+  return std::isinf(v) ? 0.0L : v;
+}
+
+}  // namespace detail
+
+long double numericValue(std::string_view text) {
+  const size_t n = text.size();
+  size_t i = 0;
+  while (i < n && isSkippedInFront(text[i])) ++i;
+  const size_t start = i;
+
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+
+  uint64_t significand = 0;
+  long significantDigits = 0;  // leading zeros are not counted
+  long digitCount = 0;
+  long fractionDigits = 0;
+  auto take = [&](char c) {
+    ++digitCount;
+    if (significantDigits == 0 && c == '0') return;
+    if (++significantDigits <= kMaxExactDigits) significand = significand * 10 + (c - '0');
+  };
+  for (; i < n && isDigit(text[i]); ++i) take(text[i]);
+  if (i < n && text[i] == '.') {
+    for (++i; i < n && isDigit(text[i]); ++i) {
+      take(text[i]);
+      ++fractionDigits;
+    }
+  }
+  if (digitCount == 0) return 0.0L;
+
+  size_t end = i;
+  long exponent = 0;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    size_t j = i + 1;
+    bool exponentNegative = false;
+    if (j < n && (text[j] == '+' || text[j] == '-')) {
+      exponentNegative = text[j] == '-';
+      ++j;
+    }
+    if (j < n && isDigit(text[j])) {
+      // Saturating keeps the arithmetic sane; such exponents go to the slow path anyway.
+      for (; j < n && isDigit(text[j]); ++j) {
+        if (exponent < 1000000) exponent = exponent * 10 + (text[j] - '0');
+      }
+      if (exponentNegative) exponent = -exponent;
+      end = j;
+    }
+  }
+
+  if (significantDigits == 0) return negative ? -0.0L : 0.0L;
+  if (significantDigits <= kMaxExactDigits) {
+    const long scale = exponent - fractionDigits;
+    if (scale >= -kMaxExactPower && scale <= kMaxExactPower) {
+      const long double m = static_cast<long double>(significand);
+      const long double v = scale < 0 ? m / kPowers.value[-scale] : m * kPowers.value[scale];
+      return negative ? -v : v;
+    }
+  }
+  return detail::convertDecimalSlow(text.substr(start, end - start));
+}
+
+long long roundHalfEven(long double v) {
+  if (!std::isfinite(v)) return 0;
+  constexpr long double kTwoTo63 = 9223372036854775808.0L;
+  if (v >= kTwoTo63) return LLONG_MAX;
+  if (v < -kTwoTo63) return LLONG_MIN;
+  const long double whole = std::trunc(v);
+  const long double part = v - whole;  // exact: both lie on the same binade's grid
+  long long n = static_cast<long long>(whole);
+  const bool odd = (n & 1) != 0;
+  if (part > 0.5L || (part == 0.5L && odd)) {
+    if (n != LLONG_MAX) ++n;  // 2^63 - 0.5 would round past the range
+  } else if (part < -0.5L || (part == -0.5L && odd)) {
+    --n;  // cannot pass LLONG_MIN: -2^63 itself has no fraction
+  }
+  return n;
+}
+
+std::string plainWhole(long long n) {
+  char buf[24];
+  char* first = buf;
+  if (n >= 0) *first++ = ' ';
+  const auto [last, ec] = std::to_chars(first, buf + sizeof buf, n);
+  (void)ec;  // 24 characters always hold a long long
+  return std::string(buf, last);
+}
+
+}  // namespace kestravo

@@ -1,0 +1,92 @@
+#include "card/record_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kestravo {
+namespace {
+
+using Records = std::vector<std::vector<std::string>>;
+
+Records decode(std::string_view data, int fields, int maxRecords = 100) {
+  const RecordTable t = readRecords(data, fields, maxRecords);
+  Records out;
+  for (int r = 1; r <= t.recordCount; ++r) {
+    out.emplace_back();
+    for (int f = 1; f <= fields; ++f) out.back().emplace_back(t.field(r, f));
+  }
+  return out;
+}
+
+struct ReaderCase {
+  const char* name;
+  std::string data;
+  Records expected;  // three fields a record
+};
+
+class ReaderRules : public ::testing::TestWithParam<ReaderCase> {};
+
+TEST_P(ReaderRules, DecodesRecordsAndFields) {
+  EXPECT_EQ(decode(GetParam().data, 3), GetParam().expected);
+}
+
+const ReaderCase kReaderCases[] = {
+    {"crlf", "a,b,c\r\nd,e,f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"lonecr", "a,b,c\rd,e,f\r", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"lonelf", "a,b,c\nd,e,f\n", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"nofinalend", "a,b,c\r\nd,e,f", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"quotes", "\"a\",\"b\",\"c\"\r\n", {{"a", "b", "c"}}},
+    {"commainquotes", "\"a,1\",b,c\r\n", {{"a,1", "b", "c"}}},
+    {"linebreakinquotes", "\"a\r\nz\",b,c\r\n", {{"a\r\nz", "b", "c"}}},
+    {"emptyfields", ",,\r\n", {{"", "", ""}}},
+    {"shortrecord", "a\r\nd,e,f\r\n", {{"a", "", ""}, {"d", "e", "f"}}},
+    {"longrecord", "a,b,c,x,y\r\nd,e,f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"leadingblanksskipped", "  a,  \"b\",c\r\n", {{"a", "b", "c"}}},
+    {"trailingblankskept", "a  ,b,c\r\n", {{"a  ", "b", "c"}}},
+    {"tabsdroppedinside", "a\tb,\tc,d\r\n", {{"ab", "c", "d"}}},
+    {"blanksandtabsafterquote", "\"a\" \t,b,c\r\n", {{"a", "b", "c"}}},
+    {"textafterquotestartsfield", "\"a\"b,c\r\n", {{"a", "b", "c"}}},
+    {"unclosedquote", "a,\"b,c\r\nd", {{"a", "b,c\r\nd", ""}}},
+    {"ctrlzends", "a,b,c\r\n\x1a" "d,e,f\r\n", {{"a", "b", "c"}}},
+    {"ctrlzinsidefield", "a,b\x1a" "c,d\r\n", {{"a", "b", ""}}},
+    {"ctrlzinsidequotes", "a,\"b\x1a" "c\"\r\n", {{"a", "b", ""}}},
+    {"blanklineskipped", "a,b,c\r\n\r\nd,e,f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"blanklastline", "a,b,c\r\n   \t\r\n", {{"a", "b", "c"}}},
+    {"blanksonlyatend", "a,b,c\r\n  ", {{"a", "b", "c"}}},
+    {"quotedemptyisrecord", "\"\"\r\n", {{"", "", ""}}},
+    {"empty", "", {}},
+    {"crcrlf", "a\r\r\nb\r\n", {{"a", "", ""}, {"b", "", ""}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ReaderRules, ::testing::ValuesIn(kReaderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecordReader, StopsAtTheRecordLimit) {
+  const RecordTable t = readRecords("a\nb\nc\n", 1, 2);
+  EXPECT_TRUE(t.truncated);
+  EXPECT_EQ(t.recordCount, 2);
+  EXPECT_FALSE(readRecords("a\nb\n", 1, 2).truncated);
+  // Blank lines are no records, so they do not count towards the limit.
+  EXPECT_FALSE(readRecords("a\n\n\n\nb\n", 1, 2).truncated);
+}
+
+TEST(RecordReader, FieldOutsideTheTableIsEmpty) {
+  const RecordTable t = readRecords("a,b\r\n", 2, 10);
+  EXPECT_EQ(t.field(0, 1), "");
+  EXPECT_EQ(t.field(2, 1), "");
+  EXPECT_EQ(t.field(1, 3), "");
+  EXPECT_EQ(t.field(1, 0), "");
+}
+
+TEST(RecordReader, ManyFieldsPastTheLastAreDropped) {
+  std::string line(100000, ',');
+  line += "\r\nx\r\n";
+  const RecordTable t = readRecords(line, 3, 10);
+  ASSERT_EQ(t.recordCount, 2);
+  EXPECT_EQ(t.field(2, 1), "x");
+}
+
+}  // namespace
+}  // namespace kestravo

@@ -1,0 +1,174 @@
+#include "card/scratch_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "card/columns.h"
+#include "card/data_file.h"
+#include "support/card_builder.h"
+
+namespace kestravo {
+namespace {
+
+using testing::CardBuilder;
+using testing::readFile;
+using testing::TempFolder;
+
+TEST(ScratchFileName, SitsBesideTheDataFile) {
+  EXPECT_EQ(scratchFileName("/cards/SAR0812.DRF"), "/cards/SAR0812.tch");
+  EXPECT_EQ(scratchFileName("SAR0812_SCR.DRF"), "SAR0812_SCR.tch");
+  EXPECT_EQ(scratchFileName("C:\\cards\\sar0812.drf"), "C:\\cards\\sar0812.tch");
+  EXPECT_EQ(scratchFileName("card.v2.eg"), "card.v2.tch");
+  EXPECT_EQ(scratchFileName("/x.y/card"), "/x.y/card.tch");
+  EXPECT_EQ(scratchFileName("card."), "card.tch");
+  EXPECT_EQ(scratchFileName(""), "");
+}
+
+std::string twoEntryCard() {
+  return CardBuilder()
+      .entry(1, 1, "FIRST HORSE")
+      .set(1, "KSV")
+      .set(2, "20261208")
+      .set(6, "-1320")
+      .set(7, "D")
+      .set(9, "M")
+      .set(11, "MSW 40000")
+      .set(43, "1")
+      .set(44, "2.5")
+      .entry(1, 2, "SECOND HORSE")
+      .set(43, "1A")
+      .set(6, "1760")
+      .text();
+}
+
+Card loadFrom(const std::string& path) {
+  Card card;
+  card.dataFilePath = path;
+  const LoadProblems problems = readDataFile(card);
+  EXPECT_TRUE(problems.dataFileRead);
+  EXPECT_TRUE(problems.messages.empty());
+  return card;
+}
+
+TEST(ScratchFile, FirstLoadCreatesItWithNothingScratchedAndRaceOnePicked) {
+  TempFolder dir;
+  const Card card = loadFrom(dir.write("KSV1208.DRF", twoEntryCard()));
+  const std::string text = readFile(dir.file("KSV1208.tch"));
+  std::string first = "\"KSV\",\"20261208\",\"1\",\"1\",\"1\",\"FIRST HORSE\",\"\",\"1320\",\"D\",";
+  first += "\"M\",\"MSW 40000\",\"2.5\",\"13\",\"14\",\"15\",\"16\",\"17\",\"18\",\"19\",\"20\",\"1\"";
+  for (int f = 22; f <= 30; ++f) first += ",\"\"";
+  for (int f = 31; f <= 50; ++f) first += ",\"" + std::to_string(f) + "\"";
+  first += "\r\n";
+  ASSERT_GE(text.size(), first.size());
+  EXPECT_EQ(text.substr(0, first.size()), first);
+  EXPECT_NE(text.find("\"1A\",\"SECOND HORSE\",\"\",\"1760\""), std::string::npos);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+  EXPECT_EQ(card.matrix.text(1, col::kPickFlag), "1");
+  EXPECT_EQ(card.matrix.text(2, pastRace(col::kPickFlag, 2)), "");
+  EXPECT_FALSE(card.matrix.scratched(1));
+}
+
+TEST(ScratchFile, LaterLoadsReadItBackUnchanged) {
+  TempFolder dir;
+  const std::string path = dir.write("KSV1208.DRF", twoEntryCard());
+  const Card first = loadFrom(path);
+  const std::string before = readFile(dir.file("KSV1208.tch"));
+  const Card second = loadFrom(path);
+  EXPECT_EQ(readFile(dir.file("KSV1208.tch")), before);
+  for (int row = 1; row <= 2; ++row) {
+    for (int f = 1; f <= scratch::kFieldCount; ++f) {
+      EXPECT_EQ(second.scratchTable.field(row, f), first.scratchTable.field(row, f)) << f;
+    }
+  }
+}
+
+TEST(ScratchFile, OnlyAnUpperCaseSScratches) {
+  TempFolder dir;
+  const std::string path =
+      dir.write("CARD.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).entry(1, 4).text());
+  dir.write("CARD.tch", "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"\r\n"
+                        "\"\",\"\",\"1\",\"2\",\"\",\"\",\"s\"\r\n"
+                        "\"\",\"\",\"1\",\"3\",\"\",\"\",\" S\"\r\n"
+                        "\"\",\"\",\"1\",\"4\",\"\",\"\",\"\"\r\n");
+  const Card card = loadFrom(path);
+  EXPECT_TRUE(card.matrix.scratched(1));
+  EXPECT_FALSE(card.matrix.scratched(2));
+  EXPECT_FALSE(card.matrix.scratched(3));
+  EXPECT_FALSE(card.matrix.scratched(4));
+  EXPECT_EQ(card.matrix.text(3, col::kScratchMark), " S");
+}
+
+TEST(ScratchFile, AShorterFileLeavesTheRestUnscratchedAndUnpicked) {
+  TempFolder dir;
+  const std::string path = dir.write("CARD.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).text());
+  std::string line = "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"";
+  for (int f = 8; f <= 20; ++f) line += ",\"\"";
+  line += ",\"1\",\"1\"\r\n";
+  dir.write("CARD.tch", line);
+  const Card card = loadFrom(path);
+  EXPECT_TRUE(card.matrix.scratched(1));
+  EXPECT_EQ(card.matrix.text(1, pastRace(col::kPickFlag, 2)), "1");
+  EXPECT_FALSE(card.matrix.scratched(2));
+  EXPECT_EQ(card.matrix.text(2, col::kPickFlag), "");
+  EXPECT_EQ(card.scratchTable.field(3, scratch::kMark), "");
+}
+
+TEST(ScratchFile, RoundTripKeepsEveryFieldAndNeutralisesQuotes) {
+  ScratchTable table;
+  table.reset(2);
+  for (int row = 1; row <= 2; ++row) {
+    for (int f = 1; f <= scratch::kFieldCount; ++f) {
+      table.setField(row, f, "r" + std::to_string(row) + "f" + std::to_string(f) + ", x");
+    }
+  }
+  table.setField(2, scratch::kHorseName, "SAY \"WHEN\"");
+  const ScratchTable back = readScratchTable(scratchFileText(table), 2);
+  for (int row = 1; row <= 2; ++row) {
+    for (int f = 1; f <= scratch::kFieldCount; ++f) {
+      if (row == 2 && f == scratch::kHorseName) continue;
+      EXPECT_EQ(back.field(row, f), table.field(row, f));
+    }
+  }
+  EXPECT_EQ(back.field(2, scratch::kHorseName), "SAY 'WHEN'");
+  EXPECT_EQ(back.field(2, scratch::kMark), table.field(2, scratch::kMark));
+}
+
+TEST(ScratchFile, UnwritableFolderIsToldAndTheCardStillComputes) {
+  // The process may run as root, which writes anywhere but here.
+  Card card;
+  card.dataFilePath = "/proc/version";
+  const LoadProblems problems = readDataFile(card);
+  ASSERT_TRUE(problems.dataFileRead);
+  ASSERT_EQ(problems.messages.size(), 1u);
+  EXPECT_EQ(problems.messages[0], "CANNOT WRITE THE SCRATCH FILE /proc/version.tch");
+  EXPECT_EQ(card.entryCount(), 1);
+  EXPECT_EQ(card.matrix.text(1, col::kPickFlag), "1");
+}
+
+TEST(ScratchFile, AFailedRewriteKeepsThePreviousFile) {
+  TempFolder dir;
+  const std::string path = dir.write("CARD.tch", "old contents\r\n");
+  // Block the temporary file the rewrite goes through.
+  std::filesystem::create_directory(path + ".~new");
+  ScratchTable table;
+  table.reset(1);
+  std::string error;
+  EXPECT_FALSE(WriteScratchFile(table, path, &error));
+  EXPECT_EQ(error, "CANNOT WRITE THE SCRATCH FILE " + path);
+  EXPECT_EQ(readFile(path), "old contents\r\n");
+}
+
+TEST(ScratchFile, RewriteReplacesTheWholeFile) {
+  TempFolder dir;
+  const std::string path = dir.write("CARD.tch", std::string(5000, 'x'));
+  ScratchTable table;
+  table.reset(1);
+  table.setField(1, scratch::kMark, "S");
+  ASSERT_TRUE(WriteScratchFile(table, path, nullptr));
+  EXPECT_EQ(readFile(path), scratchFileText(table));
+  EXPECT_FALSE(std::filesystem::exists(path + ".~new"));
+}
+
+}  // namespace
+}  // namespace kestravo

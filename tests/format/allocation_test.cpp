@@ -1,0 +1,41 @@
+// Format runs for every cell of every list and report, so it must not allocate beyond the
+// string it returns. This file counts heap allocations for the whole test program.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+#include "format/mask.h"
+
+namespace {
+std::size_t allocations = 0;
+}
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace kestravo {
+namespace {
+
+std::size_t allocationsFor(std::string_view mask, long double value) {
+  const std::size_t before = allocations;
+  const std::string s = Format(mask, value);
+  return allocations - before;
+}
+
+TEST(Format, AllocatesOnlyTheResult) {
+  EXPECT_EQ(allocationsFor("###", 85.0L), 0u);  // fits the string's own buffer
+  EXPECT_EQ(allocationsFor("##.#", 12.25L), 0u);
+  EXPECT_EQ(allocationsFor("                  ##.##", 2.0L), 1u);
+  EXPECT_EQ(allocationsFor("##,###,###", 1234567.0L), 0u);
+  EXPECT_EQ(allocationsFor("\\          \\", 85.0L), 0u);
+}
+
+}  // namespace
+}  // namespace kestravo
