@@ -32,9 +32,8 @@ const std::vector<std::string>& entriesListTitles() {
 }
 
 const std::vector<std::string>& raceDetailListTitles() {
-  static const std::vector<std::string> titles = {"RA", "PP", "PR",   "HORSE", "ML",
-                                                  "S",  "D",  "E1",   "E2",    "LATE",
-                                                  "FIN", "FBL", "CLS$", "SPD"};
+  static const std::vector<std::string> titles = {
+      "RA", "PP", "PR", "HORSE", "ML", "S", "D", "E1", "E2", "LATE", "FIN", "FBL", "CLS$", "SPD"};
   return titles;
 }
 

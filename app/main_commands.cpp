@@ -129,7 +129,8 @@ void MainCommands::columnClicked(int controlId, int column) {
   sortToggle_ ^= 1;
   const auto key = [column](const TextRow& r) {
     if (static_cast<std::size_t>(column) >= r.size()) return 0.0L;
-    return numericValue(std::string_view(r[static_cast<std::size_t>(column)]).substr(0, kSortTextLimit));
+    return numericValue(
+        std::string_view(r[static_cast<std::size_t>(column)]).substr(0, kSortTextLimit));
   };
   const bool ascending = sortToggle_ == 1;
   std::stable_sort(entries_.rows.begin(), entries_.rows.end(),

@@ -20,14 +20,21 @@ int highestRace(const CardMatrix& matrix) {
   return highest;
 }
 
-RaceStarters countRaceStarters(const CardMatrix& matrix, int raceCount) {
-  RaceStarters starters(static_cast<std::size_t>(raceCount < 0 ? 1 : raceCount + 1), 0);
+RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount) {
+  RaceRows rows(static_cast<std::size_t>(raceCount < 0 ? 1 : raceCount + 1));
   for (int row = 1; row <= matrix.entryCount(); ++row) {
     const int race = raceOf(matrix, row);
     if (race >= 1 && race <= raceCount && !matrix.scratched(row)) {
-      ++starters[static_cast<std::size_t>(race)];
+      rows[static_cast<std::size_t>(race)].push_back(row);
     }
   }
+  return rows;
+}
+
+RaceStarters countRaceStarters(const RaceRows& races) {
+  RaceStarters starters;
+  starters.reserve(races.size());
+  for (const auto& race : races) starters.push_back(static_cast<int>(race.size()));
   return starters;
 }
 

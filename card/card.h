@@ -34,6 +34,10 @@ int raceOf(const CardMatrix& matrix, int row);
 // The highest race that has an entry; 0 when none.
 int highestRace(const CardMatrix& matrix);
 
-RaceStarters countRaceStarters(const CardMatrix& matrix, int raceCount);
+// Entry R = the rows of race R that are not scratched, in file order (entry 0 unused).
+using RaceRows = std::vector<std::vector<int>>;
+RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount);
+
+RaceStarters countRaceStarters(const RaceRows& races);
 
 }  // namespace kestravo

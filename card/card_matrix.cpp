@@ -38,9 +38,7 @@ std::string_view CardMatrix::text(int row, int column) const {
   return std::string_view(arena_.data() + s.offset, s.size);
 }
 
-long double CardMatrix::value(int row, int column) const {
-  return numericValue(text(row, column));
-}
+long double CardMatrix::value(int row, int column) const { return numericValue(text(row, column)); }
 
 void CardMatrix::setText(int row, int column, std::string_view text) {
   if (!inBounds(row, column)) return;

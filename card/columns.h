@@ -64,15 +64,15 @@ inline constexpr int kWorkoutDate = 102;
 }  // namespace field
 
 namespace col {
-inline constexpr int kScratchMark = 1436;       // "S" when scratched
-inline constexpr int kDaysSincePast = 1437;     // block: 224 then 266..274
-inline constexpr int kE1 = 1447;                // block per past race
-inline constexpr int kE2 = 1457;                // block per past race
-inline constexpr int kPickFlag = 1531;          // block per past race, from the scratch file
+inline constexpr int kScratchMark = 1436;    // "S" when scratched
+inline constexpr int kDaysSincePast = 1437;  // block: 224 then 266..274
+inline constexpr int kE1 = 1447;             // block per past race
+inline constexpr int kE2 = 1457;             // block per past race
+inline constexpr int kPickFlag = 1531;       // block per past race, from the scratch file
 inline constexpr int kRaceDayNumber = 1546;
-inline constexpr int kPastRaceExists = 1547;    // block per past race: "1" / "0"
-inline constexpr int kWorkoutDays = 1608;       // block per workout
-inline constexpr int kEarlyPoints = 1716;       // block per past race
+inline constexpr int kPastRaceExists = 1547;  // block per past race: "1" / "0"
+inline constexpr int kWorkoutDays = 1608;     // block per workout
+inline constexpr int kEarlyPoints = 1716;     // block per past race
 inline constexpr int kACL3 = 1729;
 
 // Odds line.

@@ -37,8 +37,8 @@ LoadProblems readDataFile(Card& card) {
   }
   RecordTable records = readRecords(data, kFieldCount, kMaxDataFileRecords);
   if (records.truncated) {
-    problems.messages.push_back(
-        "THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " + card.dataFilePath);
+    problems.messages.push_back("THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " +
+                                card.dataFilePath);
     return problems;
   }
   problems.dataFileRead = true;

@@ -13,10 +13,10 @@ namespace {
 
 // These offsets are the table's own and are used as they stand, not recomputed from the
 // calendar: figures of earlier cards were made with them.
-constexpr std::array<int, 32> kYearOffsets = {
-    0,    366,  731,  1096, 1462, 1827, 2192, 2557, 2923, 3288, 3653,
-    4018, 4384, 4749, 5114, 5480, 5845, 6210, 6575, 6940, 7306, 7671,
-    8037, 8402, 8768, 9133, 9498, 9863, 10229, 10594, 10959, 11324};
+constexpr std::array<int, 32> kYearOffsets = {0,    366,  731,  1096, 1462,  1827,  2192,  2557,
+                                              2923, 3288, 3653, 4018, 4384,  4749,  5114,  5480,
+                                              5845, 6210, 6575, 6940, 7306,  7671,  8037,  8402,
+                                              8768, 9133, 9498, 9863, 10229, 10594, 10959, 11324};
 constexpr int kFirstYear = 2004;
 
 constexpr std::array<int, 12> kMonthOffsets = {0,   31,  59,  90,  120, 151,

@@ -68,9 +68,8 @@ class Decoder {
         readUnquoted();
       }
       if (fieldNumber <= t_.fieldsPerRecord) {
-        t_.spans[base + static_cast<std::size_t>(fieldNumber - 1)] =
-            FieldSpan{static_cast<std::uint32_t>(start),
-                      static_cast<std::uint32_t>(write_ - start)};
+        t_.spans[base + static_cast<std::size_t>(fieldNumber - 1)] = FieldSpan{
+            static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(write_ - start)};
       }
       if (quoted) {
         while (pos_ < end_ && (data()[pos_] == ' ' || data()[pos_] == '\t')) ++pos_;

@@ -49,7 +49,9 @@ ScratchTable newScratchTable(const CardMatrix& matrix) {
   ScratchTable table;
   table.reset(matrix.entryCount());
   for (int row = 1; row <= matrix.entryCount(); ++row) {
-    auto copy = [&](int f, int column) { table.setField(row, f, std::string(matrix.text(row, column))); };
+    auto copy = [&](int f, int column) {
+      table.setField(row, f, std::string(matrix.text(row, column)));
+    };
     copy(1, field::kFirst);
     copy(2, field::kRaceDate);
     copy(scratch::kRaceNumber, field::kRaceNumber);

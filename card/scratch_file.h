@@ -17,7 +17,7 @@ inline constexpr int kRaceNumber = 3;
 inline constexpr int kPostPosition = 4;
 inline constexpr int kProgramNumber = 5;
 inline constexpr int kHorseName = 6;
-inline constexpr int kMark = 7;           // "S" scratched, "" running
+inline constexpr int kMark = 7;  // "S" scratched, "" running
 inline constexpr int kDistance = 8;
 inline constexpr int kFirstPickFlag = 21;  // 21..30: pick flags of past races 1..10
 }  // namespace scratch

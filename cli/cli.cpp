@@ -15,6 +15,9 @@ constexpr std::string_view kUsage =
     "and created when missing, exactly as the desktop program does.\n"
     "\n"
     "commands:\n"
+    "  races CARD     one conditions line per race\n"
+    "  race CARD R    race R's entries with their ratings and KOL prices, then the\n"
+    "                 figures of each entry's picked past races (tab-separated)\n"
     "  dump CARD      the whole computed card, one item a line\n"
     "  --help         this text\n"
     "\n"
@@ -25,6 +28,8 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command, std::less<>>& commands() {
   static const std::map<std::string, Command, std::less<>> table = {
       {"dump", dumpCommand},
+      {"races", racesCommand},
+      {"race", raceCommand},
   };
   return table;
 }
@@ -36,11 +41,20 @@ std::string escapeCell(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      default:
+        out += c;
     }
   }
   return out;

@@ -21,5 +21,10 @@ std::string escapeCell(std::string_view text);
 
 // One file per command.
 int dumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int racesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int raceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// A race number as typed: one or two digits, 1 and up.
+bool parseRaceNumber(const std::string& text, int& race);
 
 }  // namespace kestravo::cli

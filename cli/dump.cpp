@@ -28,7 +28,8 @@ int dumpCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   line({"entryCount", std::to_string(card.entryCount())});
   line({"raceCount", std::to_string(card.raceCount)});
   for (int r = 1; r <= card.raceCount; ++r) {
-    line({"starters", std::to_string(r), std::to_string(card.raceStarters[static_cast<std::size_t>(r)])});
+    line({"starters", std::to_string(r),
+          std::to_string(card.raceStarters[static_cast<std::size_t>(r)])});
   }
   for (int r = 1; r <= card.raceCount; ++r) {
     line({"raceLine", std::to_string(r), escapeCell(card.raceLine[static_cast<std::size_t>(r)])});

@@ -1,12 +1,15 @@
 #include "format/digits.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace kestravo::detail {
 namespace {
+
+static_assert(std::numeric_limits<long double>::digits == 64 && sizeof(long double) >= 10,
+              "figures are computed in x86 extended precision");
 
 __extension__ typedef unsigned __int128 u128;
 
@@ -60,10 +63,14 @@ void roundUp(Digits19& d) {
 }  // namespace
 
 bool exactDigits19(long double v, Digits19& out) {
-  int binaryExponent = 0;
-  const long double fraction = std::frexp(v, &binaryExponent);
-  const uint64_t significand = static_cast<uint64_t>(std::ldexp(fraction, 64));
-  const int shift = binaryExponent - 64;  // v = significand * 2^shift
+  // The x86 extended format keeps its 64-bit significand with the integer bit explicit, so the
+  // bits are read directly; the library's frexpl costs more than the rest of the conversion.
+  uint64_t significand = 0;
+  uint16_t biasedExponent = 0;
+  std::memcpy(&significand, &v, sizeof significand);
+  std::memcpy(&biasedExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
+  biasedExponent &= 0x7fff;
+  const int shift = static_cast<int>(biasedExponent) - 16383 - 63;  // v = significand * 2^shift
   // Above 63 the whole part outgrows 128 bits; below -124 ten times the fraction would.
   if (shift > 63 || shift < -124) return false;
 

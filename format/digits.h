@@ -12,7 +12,7 @@ struct Digits19 {
 };
 
 // Exact conversion by integer arithmetic on the binary significand, for magnitudes from about
-// 4e-19 up to 1.7e38. Returns false, leaving `out` unspecified, outside that range.
+// 4e-19 up to 1.7e38. Outside that range it returns false and `out` holds nothing useful.
 // Precondition: v is finite and greater than 0.
 bool exactDigits19(long double v, Digits19& out);
 

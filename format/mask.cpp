@@ -156,8 +156,8 @@ std::string formatNumber(const Picture& p, long double value) {
   const std::size_t wholeWidth = (negative ? 1 : 0) + shownWhole + commas;
   const std::size_t pad = p.integerPositions > wholeWidth ? p.integerPositions - wholeWidth : 0;
   const std::size_t leadingWidth = literalWidth(p.leading);
-  const std::size_t total = leadingWidth + pad + wholeWidth + (p.point ? 1 + p.decimals : 0) +
-                            literalWidth(p.trailing);
+  const std::size_t total =
+      leadingWidth + pad + wholeWidth + (p.point ? 1 + p.decimals : 0) + literalWidth(p.trailing);
 
   std::string out(total, ' ');
   char* o = putLiteral(p.leading, out.data());

@@ -31,7 +31,8 @@ TEST(DataFile, UnixLineEndsLoadLikeTheVendorsOwn) {
   ASSERT_EQ(lf.entryCount(), 3);
   EXPECT_EQ(lf.raceCount, 2);
   for (int row = 1; row <= 3; ++row) {
-    for (int c = 1; c <= kFieldCount; ++c) EXPECT_EQ(lf.matrix.text(row, c), crlf.matrix.text(row, c));
+    for (int c = 1; c <= kFieldCount; ++c)
+      EXPECT_EQ(lf.matrix.text(row, c), crlf.matrix.text(row, c));
   }
 }
 
@@ -39,11 +40,19 @@ TEST(DataFile, RacesAreTheExactRaceNumbersOneTo99) {
   TempFolder dir;
   Card card;
   load(card, dir.write("R.DRF", CardBuilder()
-                                    .entry(2, 1).entry(2, 2)
+                                    .entry(2, 1)
+                                    .entry(2, 2)
                                     .entry(1, 1)
-                                    .entry(0, 1).set(3, " 7").entry(0, 1).set(3, "3.5")
-                                    .entry(0, 1).set(3, "100").entry(0, 1).set(3, "abc")
-                                    .entry(0, 1).set(3, "0")
+                                    .entry(0, 1)
+                                    .set(3, " 7")
+                                    .entry(0, 1)
+                                    .set(3, "3.5")
+                                    .entry(0, 1)
+                                    .set(3, "100")
+                                    .entry(0, 1)
+                                    .set(3, "abc")
+                                    .entry(0, 1)
+                                    .set(3, "0")
                                     .text()));
   EXPECT_EQ(card.entryCount(), 8);
   EXPECT_EQ(raceOf(card.matrix, 1), 2);
@@ -51,17 +60,20 @@ TEST(DataFile, RacesAreTheExactRaceNumbersOneTo99) {
   for (int row = 5; row <= 8; ++row) EXPECT_EQ(raceOf(card.matrix, row), 0) << row;
   // The highest race with an entry, not the last record's race.
   EXPECT_EQ(card.raceCount, 7);
-  const RaceStarters starters = countRaceStarters(card.matrix, card.raceCount);
+  const RaceStarters starters = countRaceStarters(runningRowsByRace(card.matrix, card.raceCount));
   EXPECT_EQ(starters, (RaceStarters{0, 1, 2, 0, 0, 0, 0, 1}));
 }
 
 TEST(DataFile, StartersLeaveOutScratchedEntries) {
   TempFolder dir;
-  const std::string path = dir.write("S.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).text());
-  dir.write("S.tch", "\"\",\"\",\"1\",\"1\",\"\",\"\",\"\"\r\n\"\",\"\",\"1\",\"2\",\"\",\"\",\"S\"\r\n");
+  const std::string path =
+      dir.write("S.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).text());
+  dir.write("S.tch",
+            "\"\",\"\",\"1\",\"1\",\"\",\"\",\"\"\r\n\"\",\"\",\"1\",\"2\",\"\",\"\",\"S\"\r\n");
   Card card;
   load(card, path);
-  EXPECT_EQ(countRaceStarters(card.matrix, card.raceCount), (RaceStarters{0, 2}));
+  EXPECT_EQ(countRaceStarters(runningRowsByRace(card.matrix, card.raceCount)),
+            (RaceStarters{0, 2}));
 }
 
 TEST(DataFile, AMissingFileIsToldAndLeavesAnEmptyCard) {

@@ -23,7 +23,7 @@ TEST(DayNumber, UnknownPartsCountZero) {
   EXPECT_EQ(dayNumber(""), 0);
   EXPECT_EQ(dayNumber("20360101"), 1);  // year outside the table
   EXPECT_EQ(dayNumber("20031231"), 334 + 31);
-  EXPECT_EQ(dayNumber("20241315"), 7306 + 15);  // month 13
+  EXPECT_EQ(dayNumber("20241315"), 7306 + 15);   // month 13
   EXPECT_EQ(dayNumber("2024-3-15"), 7306 + 15);  // month "-3" is no month
 }
 

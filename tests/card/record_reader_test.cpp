@@ -49,9 +49,18 @@ const ReaderCase kReaderCases[] = {
     {"blanksandtabsafterquote", "\"a\" \t,b,c\r\n", {{"a", "b", "c"}}},
     {"textafterquotestartsfield", "\"a\"b,c\r\n", {{"a", "b", "c"}}},
     {"unclosedquote", "a,\"b,c\r\nd", {{"a", "b,c\r\nd", ""}}},
-    {"ctrlzends", "a,b,c\r\n\x1a" "d,e,f\r\n", {{"a", "b", "c"}}},
-    {"ctrlzinsidefield", "a,b\x1a" "c,d\r\n", {{"a", "b", ""}}},
-    {"ctrlzinsidequotes", "a,\"b\x1a" "c\"\r\n", {{"a", "b", ""}}},
+    {"ctrlzends",
+     "a,b,c\r\n\x1a"
+     "d,e,f\r\n",
+     {{"a", "b", "c"}}},
+    {"ctrlzinsidefield",
+     "a,b\x1a"
+     "c,d\r\n",
+     {{"a", "b", ""}}},
+    {"ctrlzinsidequotes",
+     "a,\"b\x1a"
+     "c\"\r\n",
+     {{"a", "b", ""}}},
     {"blanklineskipped", "a,b,c\r\n\r\nd,e,f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},
     {"blanklastline", "a,b,c\r\n   \t\r\n", {{"a", "b", "c"}}},
     {"blanksonlyatend", "a,b,c\r\n  ", {{"a", "b", "c"}}},

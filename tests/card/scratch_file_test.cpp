@@ -56,7 +56,8 @@ TEST(ScratchFile, FirstLoadCreatesItWithNothingScratchedAndRaceOnePicked) {
   const Card card = loadFrom(dir.write("KSV1208.DRF", twoEntryCard()));
   const std::string text = readFile(dir.file("KSV1208.tch"));
   std::string first = "\"KSV\",\"20261208\",\"1\",\"1\",\"1\",\"FIRST HORSE\",\"\",\"1320\",\"D\",";
-  first += "\"M\",\"MSW 40000\",\"2.5\",\"13\",\"14\",\"15\",\"16\",\"17\",\"18\",\"19\",\"20\",\"1\"";
+  first +=
+      "\"M\",\"MSW 40000\",\"2.5\",\"13\",\"14\",\"15\",\"16\",\"17\",\"18\",\"19\",\"20\",\"1\"";
   for (int f = 22; f <= 30; ++f) first += ",\"\"";
   for (int f = 31; f <= 50; ++f) first += ",\"" + std::to_string(f) + "\"";
   first += "\r\n";
@@ -87,10 +88,11 @@ TEST(ScratchFile, OnlyAnUpperCaseSScratches) {
   TempFolder dir;
   const std::string path =
       dir.write("CARD.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).entry(1, 4).text());
-  dir.write("CARD.tch", "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"\r\n"
-                        "\"\",\"\",\"1\",\"2\",\"\",\"\",\"s\"\r\n"
-                        "\"\",\"\",\"1\",\"3\",\"\",\"\",\" S\"\r\n"
-                        "\"\",\"\",\"1\",\"4\",\"\",\"\",\"\"\r\n");
+  dir.write("CARD.tch",
+            "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"\r\n"
+            "\"\",\"\",\"1\",\"2\",\"\",\"\",\"s\"\r\n"
+            "\"\",\"\",\"1\",\"3\",\"\",\"\",\" S\"\r\n"
+            "\"\",\"\",\"1\",\"4\",\"\",\"\",\"\"\r\n");
   const Card card = loadFrom(path);
   EXPECT_TRUE(card.matrix.scratched(1));
   EXPECT_FALSE(card.matrix.scratched(2));
@@ -101,7 +103,8 @@ TEST(ScratchFile, OnlyAnUpperCaseSScratches) {
 
 TEST(ScratchFile, AShorterFileLeavesTheRestUnscratchedAndUnpicked) {
   TempFolder dir;
-  const std::string path = dir.write("CARD.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).text());
+  const std::string path =
+      dir.write("CARD.DRF", CardBuilder().entry(1, 1).entry(1, 2).entry(1, 3).text());
   std::string line = "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"";
   for (int f = 8; f <= 20; ++f) line += ",\"\"";
   line += ",\"1\",\"1\"\r\n";

@@ -26,21 +26,37 @@ void expectRows(std::initializer_list<NumberRow> rows) {
 
 TEST(Format, RightAlignsWholeFigures) {
   expectRows({
-      {"###", 0, "  0"},        {"#", 7, "7"},           {"###", 85, " 85"},
-      {"#######", 85, "     85"}, {"###", 84.4L, " 84"},  {"###", 84.6L, " 85"},
-      {"####", 1500, "1500"},   {"##", 7.0f, " 7"},
+      {"###", 0, "  0"},
+      {"#", 7, "7"},
+      {"###", 85, " 85"},
+      {"#######", 85, "     85"},
+      {"###", 84.4L, " 84"},
+      {"###", 84.6L, " 85"},
+      {"####", 1500, "1500"},
+      {"##", 7.0f, " 7"},
   });
 }
 
 TEST(Format, HalfEvenAtEveryDecimal) {
   expectRows({
       // Exact binary ties.
-      {"###", 0.5L, "  0"},       {"###", 1.5L, "  2"},       {"###", 2.5L, "  2"},
-      {"###", 84.5L, " 84"},      {"###", 85.5L, " 86"},      {"###", -2.5L, " -2"},
-      {"##.#", 12.25L, "12.2"},   {"##.#", 12.75L, "12.8"},   {"##.#", 12.251L, "12.3"},
-      {"##.#", 0.25L, " 0.2"},    {"##.#", 0.75L, " 0.8"},    {"##.#", -0.25L, "-0.2"},
-      {"##.##", 0.125L, " 0.12"}, {"##.##", 0.375L, " 0.38"}, {"##.##", 8.125L, " 8.12"},
-      {"##.##", 2, " 2.00"},      {"##.#", 0.5L, " 0.5"},
+      {"###", 0.5L, "  0"},
+      {"###", 1.5L, "  2"},
+      {"###", 2.5L, "  2"},
+      {"###", 84.5L, " 84"},
+      {"###", 85.5L, " 86"},
+      {"###", -2.5L, " -2"},
+      {"##.#", 12.25L, "12.2"},
+      {"##.#", 12.75L, "12.8"},
+      {"##.#", 12.251L, "12.3"},
+      {"##.#", 0.25L, " 0.2"},
+      {"##.#", 0.75L, " 0.8"},
+      {"##.#", -0.25L, "-0.2"},
+      {"##.##", 0.125L, " 0.12"},
+      {"##.##", 0.375L, " 0.38"},
+      {"##.##", 8.125L, " 8.12"},
+      {"##.##", 2, " 2.00"},
+      {"##.#", 0.5L, " 0.5"},
   });
 }
 
@@ -66,10 +82,18 @@ TEST(Format, RoundsFromNineteenDigitsNotFromTheBinaryValue) {
 
 TEST(Format, NegativesAndZero) {
   expectRows({
-      {"##", -3, "-3"},           {"###", -0.4L, " -0"},     {"##.#", -0.04L, "-0.0"},
-      {"###", -0.0L, "  0"},      {"##.#", -0.5L, "-0.5"},   {"####.#", -12.34L, " -12.3"},
-      {"###", HUGE_VALL, "  0"},  {"###", -HUGE_VALL, "  0"}, {"##.#", std::nanl(""), " 0.0"},
-      {"###", 0.4L, "  0"},       {"##.##", 0.004L, " 0.00"}, {"##.##", 1e-30L, " 0.00"},
+      {"##", -3, "-3"},
+      {"###", -0.4L, " -0"},
+      {"##.#", -0.04L, "-0.0"},
+      {"###", -0.0L, "  0"},
+      {"##.#", -0.5L, "-0.5"},
+      {"####.#", -12.34L, " -12.3"},
+      {"###", HUGE_VALL, "  0"},
+      {"###", -HUGE_VALL, "  0"},
+      {"##.#", std::nanl(""), " 0.0"},
+      {"###", 0.4L, "  0"},
+      {"##.##", 0.004L, " 0.00"},
+      {"##.##", 1e-30L, " 0.00"},
   });
 }
 
@@ -189,11 +213,13 @@ TEST(Format, DescribesTheMaskWidths) {
 
 // The GUI runs in the user's locale; a "," radix there must not leak into cells or screens.
 TEST(Format, IgnoresTheProcessLocale) {
-  const char* candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8",
-                              "nl_NL.UTF-8", "it_IT.UTF-8", "es_ES.UTF-8", "ru_RU.UTF-8"};
+  const char* candidates[] = {"de_DE.UTF-8", "de_DE.utf8",  "de_DE",
+                              "fr_FR.UTF-8", "fr_FR.utf8",  "nl_NL.UTF-8",
+                              "it_IT.UTF-8", "es_ES.UTF-8", "ru_RU.UTF-8"};
   bool commaLocale = false;
   for (const char* name : candidates) {
-    if (std::setlocale(LC_ALL, name) != nullptr && std::string(localeconv()->decimal_point) == ",") {
+    if (std::setlocale(LC_ALL, name) != nullptr &&
+        std::string(localeconv()->decimal_point) == ",") {
       commaLocale = true;
       break;
     }

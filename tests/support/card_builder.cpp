@@ -1,9 +1,9 @@
 #include "support/card_builder.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace kestravo::testing {
 
@@ -32,7 +32,9 @@ CardBuilder& CardBuilder::set(int field, std::string_view text) {
   return *this;
 }
 
-CardBuilder& CardBuilder::set(int field, long double value) { return set(field, numberText(value)); }
+CardBuilder& CardBuilder::set(int field, long double value) {
+  return set(field, numberText(value));
+}
 
 std::string CardBuilder::text() const {
   std::string out;

@@ -1,0 +1,92 @@
+#include "oddsline/picked_races.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "card/card_matrix.h"
+#include "card/columns.h"
+#include "format/mask.h"
+
+namespace kestravo {
+
+namespace {
+
+constexpr long double kYardsPerFurlong = 220;
+constexpr long double kPurseThousands = 1000;
+constexpr const char* kNotOneRace = "***";
+
+struct Average {
+  int figureBlock;
+  int column;
+};
+
+constexpr std::array<Average, 4> kAverages = {{
+    {col::kE1, col::kPickedE1},
+    {col::kE2, col::kPickedE2},
+    {field::kPastLate, col::kPickedLate},
+    {field::kPastSpeed, col::kPickedSpeed},
+}};
+
+constexpr std::array<int, 5> kSingleRaceColumns = {col::kPickedClass, col::kPickedFinish,
+                                                   col::kPickedBeaten, col::kPickedSurface,
+                                                   col::kPickedDistance};
+
+std::string trimmed(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+void singleRace(CardMatrix& m, int row, int j) {
+  std::string cls(m.text(row, pastRace(field::kPastClassText, j)));
+  cls += trimmed(Format("###", m.value(row, pastRace(field::kPastPurse, j)) / kPurseThousands));
+  m.setText(row, col::kPickedClass, cls);
+  m.setText(row, col::kPickedFinish, m.text(row, pastRace(field::kPastFinishPosition, j)));
+  m.setMasked(row, col::kPickedBeaten, "##.##",
+              m.value(row, pastRace(field::kPastFinishLengths, j)));
+  m.setText(row, col::kPickedSurface, m.text(row, pastRace(field::kPastSurface, j)));
+  m.setMasked(row, col::kPickedDistance, "##.#",
+              std::fabs(m.value(row, pastRace(field::kPastDistance, j))) / kYardsPerFurlong);
+}
+
+}  // namespace
+
+void computePickedRaces(CardMatrix& m, int row) {
+  std::array<long double, kPastRaces + 1> flag{};
+  long double picks = 0;
+  long double divisor = 0;
+  for (int j = 1; j <= kPastRaces; ++j) {
+    flag[static_cast<std::size_t>(j)] = m.value(row, pastRace(col::kPickFlag, j));
+    picks += flag[static_cast<std::size_t>(j)];
+    divisor += m.value(row, pastRace(col::kPastRaceExists, j)) * flag[static_cast<std::size_t>(j)];
+  }
+
+  for (const Average& a : kAverages) {
+    if (!(picks > 0)) {
+      m.setText(row, a.column, "0");
+      continue;
+    }
+    long double sum = 0;
+    for (int j = 1; j <= kPastRaces; ++j) {
+      sum += m.value(row, pastRace(a.figureBlock, j)) * flag[static_cast<std::size_t>(j)];
+    }
+    // Picks of races the horse never ran leave nothing to average over.
+    m.setMasked(row, a.column, "###", divisor == 0 ? 0 : sum / divisor);
+  }
+
+  if (picks != 1) {
+    for (int column : kSingleRaceColumns) m.setText(row, column, kNotOneRace);
+    return;
+  }
+  for (int j = 1; j <= kPastRaces; ++j) {
+    if (flag[static_cast<std::size_t>(j)] == 1) {
+      singleRace(m, row, j);
+      return;
+    }
+  }
+  // Flags summing to one without a single whole pick leave the race columns empty.
+  for (int column : kSingleRaceColumns) m.setText(row, column, "");
+}
+
+}  // namespace kestravo

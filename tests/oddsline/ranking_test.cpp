@@ -1,0 +1,57 @@
+#include "oddsline/ranking.h"
+
+#include <gtest/gtest.h>
+
+#include "card/columns.h"
+
+namespace kestravo {
+namespace {
+
+struct RankCase {
+  const char* name;
+  std::vector<long double> values;
+  std::vector<int> ranks;
+};
+
+class RankWithinRace : public ::testing::TestWithParam<RankCase> {};
+
+TEST_P(RankWithinRace, RanksRoundedValuesLargestFirst) {
+  EXPECT_EQ(rankValues(GetParam().values), GetParam().ranks);
+}
+
+const RankCase kRankCases[] = {
+    {"distinct", {70, 90, 80}, {3, 1, 2}},
+    {"tieattop", {90, 90, 85}, {1, 1, 3}},
+    {"tieatfive", {95, 94, 93, 92, 91, 91, 80}, {1, 2, 3, 4, 5, 5, 7}},
+    {"onerunner", {42}, {1}},
+    {"zeroandnegativeunranked", {0, -5, 60}, {0, 0, 1}},
+    // A slot of 0 or below still takes its place in the list, below every ranked value.
+    {"unrankedtakenoplaceabove", {0, 50, 40}, {0, 1, 2}},
+    {"roundedsharerank", {88.4L, 88.2L, 87.6L}, {1, 1, 1}},
+    {"halvesroundtoeven", {88.5L, 88.0L, 89.5L, 89.0L}, {3, 3, 1, 2}},
+    // Positive below a half rounds to 0 but still ranks, at the 0 slots.
+    {"tinypositive", {0.4L, 10, 0}, {2, 1, 0}},
+    {"empty", {}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RankWithinRace, ::testing::ValuesIn(kRankCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RankWithinRace, OnlyRunningRowsOfEachRaceTakePart) {
+  CardMatrix m;
+  m.reset(6);
+  const char* values[] = {"", "90", "85", "95", "70", "70", "99"};
+  for (int row = 1; row <= 6; ++row) m.setText(row, field::kPrime, values[row]);
+  // Row 3 (the 95) is scratched and left out of race 1's list; row 6 runs in race 2.
+  const RaceRows races = {{}, {1, 2, 4, 5}, {6}};
+  rankWithinRace(m, races, field::kPrime, col::kPrimeRank);
+  EXPECT_EQ(m.text(1, col::kPrimeRank), " 1");
+  EXPECT_EQ(m.text(2, col::kPrimeRank), " 2");
+  EXPECT_EQ(m.text(3, col::kPrimeRank), "");
+  EXPECT_EQ(m.text(4, col::kPrimeRank), " 3");
+  EXPECT_EQ(m.text(5, col::kPrimeRank), " 3");
+  EXPECT_EQ(m.text(6, col::kPrimeRank), " 1");
+}
+
+}  // namespace
+}  // namespace kestravo
