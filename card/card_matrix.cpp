@@ -1,6 +1,5 @@
 #include "card/card_matrix.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "format/mask.h"
@@ -15,45 +14,54 @@ constexpr std::size_t kComputedBytesPerRow = 2048;
 
 void CardMatrix::reset(int entryCount) {
   entryCount_ = entryCount < 0 ? 0 : entryCount;
-  arena_.clear();
-  cells_.assign(static_cast<std::size_t>(entryCount_ + 1) * kColumnCount, FieldSpan{});
+  fileText_.clear();
+  storedText_.clear();
+  const auto rows = static_cast<std::size_t>(entryCount_);
+  fields_.assign(rows * kFieldCount, FieldSpan{});
+  computed_.assign(rows * kComputedColumns, FieldSpan{});
 }
 
 void CardMatrix::load(RecordTable&& records) {
-  reset(records.recordCount);
-  arena_ = std::move(records.text);
-  arena_.reserve(arena_.size() + kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
-  const int fields = std::min(records.fieldsPerRecord, kColumnCount - 1);
-  for (int row = 1; row <= entryCount_; ++row) {
-    const FieldSpan* from =
-        records.spans.data() +
-        static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(records.fieldsPerRecord);
-    std::copy(from, from + fields, cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 1)));
+  if (records.fieldsPerRecord != kFieldCount) {
+    reset(0);
+    return;
   }
+  entryCount_ = records.recordCount;
+  fileText_ = std::move(records.text);
+  storedText_.clear();
+  storedText_.reserve(kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
+  fields_ = std::move(records.spans);
+  computed_.assign(static_cast<std::size_t>(entryCount_) * kComputedColumns, FieldSpan{});
 }
 
 std::string_view CardMatrix::text(int row, int column) const {
   if (!inBounds(row, column)) return {};
-  const FieldSpan s = cells_[index(row, column)];
-  return std::string_view(arena_.data() + s.offset, s.size);
+  const FieldSpan s = cell(row, column);
+  if (s.offset & kStoredText)
+    return std::string_view(storedText_.data() + (s.offset & ~kStoredText), s.size);
+  return std::string_view(fileText_.data() + s.offset, s.size);
 }
 
 long double CardMatrix::value(int row, int column) const { return numericValue(text(row, column)); }
 
 void CardMatrix::setText(int row, int column, std::string_view text) {
   if (!inBounds(row, column)) return;
-  FieldSpan& cell = cells_[index(row, column)];
-  const std::size_t offset = arena_.size();
-  // The text may itself be a view into the arena (a copy from another cell); appending
-  // could move the buffer under it, so copy by position in that case.
-  const char* base = arena_.data();
-  if (!text.empty() && text.data() >= base && text.data() < base + arena_.size()) {
-    const std::size_t from = static_cast<std::size_t>(text.data() - base);
-    arena_.append(arena_, from, text.size());
-  } else {
-    arena_.append(text);
+  FieldSpan& target = cell(row, column);
+  if (text.empty()) {
+    target = FieldSpan{};
+    return;
   }
-  cell = FieldSpan{static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(text.size())};
+  const std::size_t offset = storedText_.size();
+  // The text may itself be a view of an earlier store (a copy from another cell); appending
+  // could move the buffer under it, so copy by position in that case.
+  const char* base = storedText_.data();
+  if (text.data() >= base && text.data() < base + storedText_.size()) {
+    storedText_.append(storedText_, static_cast<std::size_t>(text.data() - base), text.size());
+  } else {
+    storedText_.append(text);
+  }
+  target = FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
+                     static_cast<std::uint32_t>(text.size())};
 }
 
 void CardMatrix::setWhole(int row, int column, long long n) { setText(row, column, plainWhole(n)); }

@@ -17,7 +17,8 @@ class CardMatrix {
  public:
   // Discards everything and makes rows 0..entryCount of empty cells.
   void reset(int entryCount);
-  // Takes a decoded data file as rows 1..recordCount, fields 1..1435 in columns 1..1435.
+  // Takes a decoded data file (1,435 fields a record) as rows 1..recordCount, its fields
+  // in columns 1..1435.
   void load(RecordTable&& records);
 
   int entryCount() const { return entryCount_; }
@@ -35,17 +36,32 @@ class CardMatrix {
   void setMasked(int row, int column, std::string_view mask, long double v);
 
  private:
+  static constexpr int kComputedColumns = kColumnCount - 1 - kFieldCount;
+
+  // The cell of a row and column within the bounds. The data-file fields stay where the
+  // reader put them; the computed columns have a table of their own.
+  FieldSpan& cell(int row, int column) {
+    const auto r = static_cast<std::size_t>(row - 1);
+    if (column <= kFieldCount)
+      return fields_[r * kFieldCount + static_cast<std::size_t>(column - 1)];
+    return computed_[r * kComputedColumns + static_cast<std::size_t>(column - kFieldCount - 1)];
+  }
+  const FieldSpan& cell(int row, int column) const {
+    return const_cast<CardMatrix*>(this)->cell(row, column);
+  }
   bool inBounds(int row, int column) const {
     return row >= 1 && row <= entryCount_ && column >= 1 && column < kColumnCount;
   }
-  std::size_t index(int row, int column) const {
-    return static_cast<std::size_t>(row) * kColumnCount + static_cast<std::size_t>(column);
-  }
 
   int entryCount_ = 0;
-  // Cell texts live back to back in one buffer; a store appends and repoints the cell.
-  std::string arena_;
-  std::vector<FieldSpan> cells_;
+  // The data file's own text, as the reader left it, holds the fields; every stored text
+  // is appended to the second buffer and its cell repointed there (offsets marked by
+  // kStoredText), so a store never moves the file text.
+  static constexpr std::uint32_t kStoredText = 0x80000000u;
+  std::string fileText_;
+  std::string storedText_;
+  std::vector<FieldSpan> fields_;
+  std::vector<FieldSpan> computed_;
 };
 
 }  // namespace kestravo

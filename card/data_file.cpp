@@ -35,7 +35,7 @@ LoadProblems readDataFile(Card& card) {
     case ReadStatus::kOk:
       break;
   }
-  RecordTable records = readRecords(data, kFieldCount, kMaxDataFileRecords);
+  RecordTable records = readRecords(std::move(data), kFieldCount, kMaxDataFileRecords);
   if (records.truncated) {
     problems.messages.push_back("THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " +
                                 card.dataFilePath);

@@ -17,17 +17,21 @@ ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string
     std::fclose(f);
     return ReadStatus::kTooLarge;
   }
-  if (!ec) out.reserve(static_cast<std::size_t>(size));
-  char buffer[1 << 16];
+  // Read straight into the result; a file that is still growing (or has no size, like a
+  // pipe) is read on in chunks up to the limit.
+  std::size_t chunk = ec ? std::size_t{1} << 16 : static_cast<std::size_t>(size) + 1;
   ReadStatus status = ReadStatus::kOk;
   for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
-    if (n == 0) break;
-    if (out.size() + n > limit) {
+    const std::size_t have = out.size();
+    out.resize(have + chunk);
+    const std::size_t n = std::fread(out.data() + have, 1, chunk, f);
+    out.resize(have + n);
+    if (out.size() > limit) {
       status = ReadStatus::kTooLarge;
       break;
     }
-    out.append(buffer, n);
+    if (n < chunk) break;
+    chunk = std::size_t{1} << 16;
   }
   if (status == ReadStatus::kOk && std::ferror(f)) status = ReadStatus::kCannotOpen;
   std::fclose(f);

@@ -1,5 +1,7 @@
 #include "card/record_reader.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace kestravo {
@@ -10,16 +12,30 @@ constexpr char kCtrlZ = 26;
 
 bool isRecordEnd(char c) { return c == '\r' || c == '\n'; }
 
-// Lets the vendor's quoted fields and its occasional Unix line ends load alike. The
-// decoded text is written over the input copy in place: decoding only ever drops
-// characters, so the write position never passes the read position.
+// Characters that end or alter an unquoted field.
+constexpr std::array<bool, 256> kUnquotedStops = [] {
+  std::array<bool, 256> stops{};
+  stops[static_cast<unsigned char>(',')] = true;
+  stops[static_cast<unsigned char>('\r')] = true;
+  stops[static_cast<unsigned char>('\n')] = true;
+  stops[static_cast<unsigned char>('\t')] = true;
+  return stops;
+}();
+
+// Lets the vendor's quoted fields and its occasional Unix line ends load alike. A field's
+// text is a slice of the file as it stands; only an unquoted field with tabs in it is
+// rewritten, shorter, in its own place.
 class Decoder {
  public:
-  Decoder(RecordTable& table, int maxRecords) : t_(table), maxRecords_(maxRecords) {}
+  Decoder(RecordTable& table, int maxRecords)
+      : t_(table), s_(table.text.data()), end_(table.text.size()), maxRecords_(maxRecords) {}
 
   void run() {
-    pos_ = 0;
-    end_ = t_.text.size();
+    // Every record end is a CR or an LF, so their count bounds the records: the spans are
+    // allocated once instead of growing record by record.
+    const std::size_t ends = countOf('\r') + countOf('\n');
+    const std::size_t most = std::min(ends + 1, static_cast<std::size_t>(maxRecords_) + 1);
+    t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
       if (t_.recordCount == maxRecords_) {
@@ -28,54 +44,57 @@ class Decoder {
       }
       readRecord();
     }
-    t_.text.resize(write_);
   }
 
  private:
-  char* data() { return t_.text.data(); }
+  std::size_t countOf(char c) const {
+    std::size_t n = 0;
+    for (const char* p = s_; (p = static_cast<const char*>(std::memchr(p, c, s_ + end_ - p)));
+         ++p) {
+      ++n;
+    }
+    return n;
+  }
 
   // A line of only blanks and tabs (or nothing) is consumed and is no entry.
   bool skipBlankLine() {
     std::size_t p = pos_;
-    while (p < end_ && (data()[p] == ' ' || data()[p] == '\t')) ++p;
+    while (p < end_ && (s_[p] == ' ' || s_[p] == '\t')) ++p;
     if (p == end_) {
       pos_ = end_;
       return true;
     }
-    if (!isRecordEnd(data()[p])) return false;
+    if (!isRecordEnd(s_[p])) return false;
     pos_ = consumeRecordEnd(p);
     return true;
   }
 
-  std::size_t consumeRecordEnd(std::size_t p) {
-    if (data()[p] == '\r' && p + 1 < end_ && data()[p + 1] == '\n') return p + 2;
+  std::size_t consumeRecordEnd(std::size_t p) const {
+    if (s_[p] == '\r' && p + 1 < end_ && s_[p + 1] == '\n') return p + 2;
     return p + 1;
   }
 
   void readRecord() {
     const std::size_t base = t_.spans.size();
     t_.spans.resize(base + static_cast<std::size_t>(t_.fieldsPerRecord));
+    FieldSpan* spans = t_.spans.data() + base;
     ++t_.recordCount;
     int fieldNumber = 1;
     for (;;) {
-      while (pos_ < end_ && data()[pos_] == ' ') ++pos_;
-      const std::size_t start = write_;
-      bool quoted = false;
-      if (pos_ < end_ && data()[pos_] == '"') {
-        quoted = true;
-        readQuoted();
-      } else {
-        readUnquoted();
+      // Most fields of a card are empty: step over them before anything else.
+      while (pos_ < end_ && s_[pos_] == ',') {
+        ++pos_;
+        ++fieldNumber;
       }
-      if (fieldNumber <= t_.fieldsPerRecord) {
-        t_.spans[base + static_cast<std::size_t>(fieldNumber - 1)] = FieldSpan{
-            static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(write_ - start)};
-      }
+      while (pos_ < end_ && s_[pos_] == ' ') ++pos_;
+      const bool quoted = pos_ < end_ && s_[pos_] == '"';
+      const FieldSpan span = quoted ? readQuoted() : readUnquoted();
+      if (fieldNumber <= t_.fieldsPerRecord) spans[fieldNumber - 1] = span;
       if (quoted) {
-        while (pos_ < end_ && (data()[pos_] == ' ' || data()[pos_] == '\t')) ++pos_;
+        while (pos_ < end_ && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
       }
       if (pos_ >= end_) return;
-      const char c = data()[pos_];
+      const char c = s_[pos_];
       if (c == ',') {
         ++pos_;
         ++fieldNumber;
@@ -91,46 +110,44 @@ class Decoder {
     }
   }
 
-  // A quoted field runs to the next quote (record ends included); an unclosed quote
-  // runs to the end of the data.
-  void readQuoted() {
-    ++pos_;
-    const char* from = data() + pos_;
-    const void* close = std::memchr(from, '"', end_ - pos_);
-    const std::size_t stop =
-        close ? static_cast<std::size_t>(static_cast<const char*>(close) - data()) : end_;
-    copyDown(pos_, stop);
-    pos_ = close ? stop + 1 : end_;
+  // A quoted field runs to the next quote (record ends included); an unclosed quote runs
+  // to the end of the data.
+  FieldSpan readQuoted() {
+    const std::size_t start = ++pos_;
+    std::size_t p = start;
+    while (p < end_ && s_[p] != '"') ++p;
+    pos_ = p < end_ ? p + 1 : end_;
+    return span(start, p);
   }
 
   // An unquoted field runs to a comma or record end; tabs inside it are dropped.
-  void readUnquoted() {
-    std::size_t p = pos_;
-    std::size_t runStart = p;
-    while (p < end_) {
-      const char c = data()[p];
-      if (c == ',' || c == '\r' || c == '\n') break;
-      if (c == '\t') {
-        copyDown(runStart, p);
-        runStart = p + 1;
-      }
-      ++p;
+  FieldSpan readUnquoted() {
+    const std::size_t start = pos_;
+    std::size_t p = start;
+    while (p < end_ && !kUnquotedStops[static_cast<unsigned char>(s_[p])]) ++p;
+    if (p == end_ || s_[p] != '\t') {
+      pos_ = p;
+      return span(start, p);
     }
-    copyDown(runStart, p);
+    std::size_t write = p;
+    for (; p < end_; ++p) {
+      const char c = s_[p];
+      if (c == ',' || isRecordEnd(c)) break;
+      if (c != '\t') s_[write++] = c;
+    }
     pos_ = p;
+    return span(start, write);
   }
 
-  void copyDown(std::size_t from, std::size_t to) {
-    const std::size_t n = to - from;
-    if (n != 0 && write_ != from) std::memmove(data() + write_, data() + from, n);
-    write_ += n;
+  static FieldSpan span(std::size_t from, std::size_t to) {
+    return FieldSpan{static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from)};
   }
 
   RecordTable& t_;
+  char* const s_;
+  const std::size_t end_;
   const int maxRecords_;
   std::size_t pos_ = 0;
-  std::size_t end_ = 0;
-  std::size_t write_ = 0;
 };
 
 }  // namespace
@@ -143,14 +160,11 @@ std::string_view RecordTable::field(int record, int f) const {
   return std::string_view(text).substr(s.offset, s.size);
 }
 
-RecordTable readRecords(std::string_view data, int fieldsPerRecord, int maxRecords) {
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
   RecordTable table;
   table.fieldsPerRecord = fieldsPerRecord < 1 ? 1 : fieldsPerRecord;
-  if (data.empty()) return table;
-  if (const void* z = std::memchr(data.data(), kCtrlZ, data.size())) {
-    data = data.substr(0, static_cast<std::size_t>(static_cast<const char*>(z) - data.data()));
-  }
-  table.text.assign(data);
+  if (const std::size_t z = data.find(kCtrlZ); z != std::string::npos) data.resize(z);
+  table.text = std::move(data);
   Decoder(table, maxRecords < 0 ? 0 : maxRecords).run();
   return table;
 }

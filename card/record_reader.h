@@ -29,10 +29,11 @@ struct RecordTable {
   std::string_view field(int record, int f) const;
 };
 
-// Reads records up to `maxRecords` (beyond it `truncated` is set and reading stops).
+// Reads records (taking the text over, so pass it by std::move when it is not needed
+// afterwards) up to `maxRecords` (beyond it `truncated` is set and reading stops).
 // A record ends at CR LF, a lone CR or a lone LF outside quotes; a line of nothing but
 // blanks and tabs is no record; Ctrl-Z ends the data; fields past `fieldsPerRecord`
 // are dropped without shifting anything into the next record.
-RecordTable readRecords(std::string_view data, int fieldsPerRecord, int maxRecords);
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
 
 }  // namespace kestravo

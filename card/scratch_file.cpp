@@ -95,7 +95,7 @@ std::string scratchFileText(const ScratchTable& table) {
 }
 
 ScratchTable readScratchTable(std::string_view text, int entryCount) {
-  const RecordTable records = readRecords(text, scratch::kFieldCount, entryCount);
+  const RecordTable records = readRecords(std::string(text), scratch::kFieldCount, entryCount);
   ScratchTable table;
   table.reset(entryCount);
   for (int row = 1; row <= records.recordCount; ++row) {

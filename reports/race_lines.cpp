@@ -97,7 +97,7 @@ void buildRaceLines(Card& card) {
   card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
   std::string data;
   if (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data) != ReadStatus::kOk) return;
-  const RecordTable records = readRecords(data, kFieldCount, kMaxDataFileRecords);
+  const RecordTable records = readRecords(std::move(data), kFieldCount, kMaxDataFileRecords);
   std::vector<int> source(static_cast<std::size_t>(card.raceCount + 1), 0);
   for (int record = 1; record <= records.recordCount; ++record) {
     const long double race = numericValue(records.field(record, field::kRaceNumber));

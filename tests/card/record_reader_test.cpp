@@ -11,7 +11,7 @@ namespace {
 using Records = std::vector<std::vector<std::string>>;
 
 Records decode(std::string_view data, int fields, int maxRecords = 100) {
-  const RecordTable t = readRecords(data, fields, maxRecords);
+  const RecordTable t = readRecords(std::string(data), fields, maxRecords);
   Records out;
   for (int r = 1; r <= t.recordCount; ++r) {
     out.emplace_back();

@@ -1,0 +1,287 @@
+#include "app/main_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "app/controls.h"
+#include "app/scratch_window.h"
+#include "card/columns.h"
+#include "support/card_builder.h"
+
+namespace kestravo {
+namespace {
+
+using testing::CardBuilder;
+using testing::readFile;
+using testing::TempFolder;
+
+// Records what the handler does to the window.
+class FakeView : public MainView {
+ public:
+  void setLabel(int id, const std::string& text) override { labels[id] = text; }
+  void listChanged(int id) override { ++changes[id]; }
+  int selectedRow(int) const override { return selected; }
+  std::string chooseDataFile() override { return chosen; }
+  void showMessage(const std::string& text, const std::string& caption) override {
+    messages.push_back(caption + ": " + text);
+  }
+  void closeReportWindow() override { ++reportCloses; }
+  void runScratchWindow(ScratchWindow& window) override {
+    ++scratchRuns;
+    if (inScratchWindow) inScratchWindow(window);
+  }
+
+  std::map<int, std::string> labels;
+  std::map<int, int> changes;
+  std::vector<std::string> messages;
+  std::string chosen;
+  int selected = -1;
+  int reportCloses = 0;
+  int scratchRuns = 0;
+  std::function<void(ScratchWindow&)> inScratchWindow;
+};
+
+// Two races; race 2's second entry carries a hand-edited scratch mark later on.
+std::string twoRaceCard() {
+  CardBuilder b;
+  const char* speeds[] = {"80", "95", "70", "88"};
+  for (int post = 1; post <= 4; ++post) {
+    b.entry(1, post, "R1 HORSE " + std::to_string(post))
+        .set(field::kProgramNumber, std::to_string(post))
+        .set(pastRace(field::kPastSpeed, 1), speeds[post - 1])
+        .set(field::kPrime, std::to_string(100 - post));
+  }
+  b.entry(2, 1, "R2 FIRST").entry(2, 2, "R2 SECOND");
+  return b.text();
+}
+
+class MainCommandsTest : public ::testing::Test {
+ protected:
+  void open(const std::string& name, const std::string& text) {
+    view.chosen = dir.write(name, text);
+    ASSERT_TRUE(commands.command(control::kOpenDataFile, notify::kClicked));
+  }
+  void chooseRace(int index) {
+    view.selected = index;
+    ASSERT_TRUE(commands.command(control::kRacesList, notify::kDoubleClicked));
+  }
+  std::vector<std::string> shownHorses() const {
+    std::vector<std::string> names;
+    for (const TextRow& r : commands.list(control::kEntriesList).rows) names.push_back(r[3]);
+    return names;
+  }
+
+  TempFolder dir;
+  Card card;
+  FakeView view;
+  MainCommands commands{card, view};
+};
+
+TEST_F(MainCommandsTest, OpenFillsTheRacesListAndShowsTheShortName) {
+  open("KSV1208.DRF", twoRaceCard());
+  ASSERT_EQ(commands.races().size(), 2u);
+  EXPECT_EQ(commands.races()[0].substr(0, 2), " 1");
+  EXPECT_EQ(commands.races()[1].substr(0, 2), " 2");
+  EXPECT_EQ(view.labels[control::kFileLabel], "KSV1208.DRF");
+  EXPECT_EQ(view.labels[control::kRaceLabel], "");
+  EXPECT_EQ(view.labels[control::kViewLabel], "OPEN A DATA FILE");
+  EXPECT_EQ(commands.selectedRace(), "0");
+  EXPECT_EQ(commands.dataFilePath(), view.chosen);
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_EQ(view.reportCloses, 1);
+}
+
+TEST_F(MainCommandsTest, CancelledOpenAfterACardLeavesAnEmptyCard) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  view.chosen = "";
+  ASSERT_TRUE(commands.command(control::kOpenDataFile, notify::kPushed));
+  EXPECT_EQ(view.messages, (std::vector<std::string>{"KESTRAVO ODDS LINE: LOAD A DATA FILE"}));
+  EXPECT_TRUE(commands.races().empty());
+  EXPECT_TRUE(commands.list(control::kEntriesList).rows.empty());
+  EXPECT_TRUE(commands.list(control::kRaceDetailList).rows.empty());
+  EXPECT_EQ(view.labels[control::kFileLabel], "");
+  EXPECT_EQ(card.entryCount(), 0);
+}
+
+TEST_F(MainCommandsTest, AnUnreadableFileIsTold) {
+  view.chosen = dir.file("MISSING.DRF");
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0], "KESTRAVO ODDS LINE: CANNOT OPEN THE DATA FILE " + view.chosen);
+  EXPECT_TRUE(commands.races().empty());
+}
+
+TEST_F(MainCommandsTest, ChoosingARaceListsItsRunnersInFileOrder) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  EXPECT_EQ(commands.selectedRace(), " 1");
+  EXPECT_EQ(view.labels[control::kRaceLabel], "R1");
+  EXPECT_EQ(view.labels[control::kViewLabel], "RACE VIEW");
+  EXPECT_EQ(shownHorses(),
+            (std::vector<std::string>{"R1 HORSE 1", "R1 HORSE 2", "R1 HORSE 3", "R1 HORSE 4"}));
+  EXPECT_EQ(commands.listRowCount(), 4);
+  ASSERT_EQ(commands.list(control::kRaceDetailList).rows.size(), 4u);
+  EXPECT_EQ(commands.list(control::kRaceDetailList).rows[2][3], "R1 HORSE 3");
+  EXPECT_EQ(commands.list(control::kEntriesList).titles[9], "KOL");
+}
+
+TEST_F(MainCommandsTest, ARaceWhoseEntriesAreAllScratchedShowsNoRows) {
+  const std::string path = dir.write("KSV1208.DRF", twoRaceCard());
+  std::string marks;
+  for (const char* mark : {"", "", "", "", "S", "S"}) {
+    marks += "\"\",\"\",\"\",\"\",\"\",\"\",\"" + std::string(mark) + "\"\r\n";
+  }
+  dir.write("KSV1208.tch", marks);
+  view.chosen = path;
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  chooseRace(1);
+  EXPECT_TRUE(shownHorses().empty());
+  EXPECT_TRUE(commands.list(control::kRaceDetailList).rows.empty());
+  EXPECT_EQ(view.labels[control::kRaceLabel], "R2");
+  EXPECT_EQ(commands.listRowCount(), 0);
+}
+
+TEST_F(MainCommandsTest, EachCommandAcceptsOnlyItsNotificationCodes) {
+  open("KSV1208.DRF", twoRaceCard());
+  view.selected = 0;
+  EXPECT_FALSE(commands.command(control::kRacesList, notify::kClicked));
+  EXPECT_FALSE(commands.command(control::kRacesList, notify::kPushed));
+  EXPECT_TRUE(shownHorses().empty());
+  EXPECT_FALSE(commands.command(control::kOpenDataFile, notify::kDoubleClicked));
+  EXPECT_FALSE(commands.command(control::kScratch, notify::kPushed));
+  EXPECT_EQ(view.scratchRuns, 0);
+  EXPECT_FALSE(commands.command(4242, notify::kClicked));
+}
+
+TEST_F(MainCommandsTest, OneSortToggleServesEveryColumn) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  const auto srlr = [&] {
+    std::vector<std::string> v;
+    for (const TextRow& r : commands.list(control::kEntriesList).rows) v.push_back(r[4]);
+    return v;
+  };
+  commands.columnClicked(control::kEntriesList, 4);
+  EXPECT_EQ(srlr(), (std::vector<std::string>{" 70", " 80", " 88", " 95"}));
+  commands.columnClicked(control::kEntriesList, 4);
+  EXPECT_EQ(srlr(), (std::vector<std::string>{" 95", " 88", " 80", " 70"}));
+  // The next click on another title sorts ascending again: the toggle is shared.
+  commands.columnClicked(control::kEntriesList, 6);
+  EXPECT_EQ(shownHorses(),
+            (std::vector<std::string>{"R1 HORSE 4", "R1 HORSE 3", "R1 HORSE 2", "R1 HORSE 1"}));
+  commands.columnClicked(control::kEntriesList, 6);
+  EXPECT_EQ(commands.sortToggle(), 0);
+  EXPECT_EQ(shownHorses().front(), "R1 HORSE 1");
+}
+
+TEST_F(MainCommandsTest, KOLSortsByThePriceBeforeTheDash) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  commands.columnClicked(control::kEntriesList, 9);
+  std::vector<long double> prices;
+  for (const TextRow& r : commands.list(control::kEntriesList).rows) {
+    prices.push_back(std::stold(r[9]));
+  }
+  EXPECT_TRUE(std::is_sorted(prices.begin(), prices.end()));
+}
+
+TEST(ShortName, LastElevenOrFifteenCharacters) {
+  EXPECT_EQ(shortNameOf("/home/cards/SAR0812.DRF"), "SAR0812.DRF");
+  EXPECT_EQ(shortNameOf("/home/cards/SAR0812_SCR.DRF"), "SAR0812_SCR.DRF");
+  EXPECT_EQ(shortNameOf("/home/cards/LONGERNAME.DRF"), "GERNAME.DRF");
+  EXPECT_EQ(shortNameOf("A.DRF"), "A.DRF");
+  EXPECT_EQ(shortNameOf(""), "");
+}
+
+TEST_F(MainCommandsTest, ScratchingRecomputesAndRefillsBothLists) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  view.inScratchWindow = [](ScratchWindow& w) {
+    ASSERT_EQ(w.list().rows.size(), 6u);
+    EXPECT_EQ(w.list().titles, (std::vector<std::string>{"RACE", "PP", "PR", "HORSE", "SCRATCH"}));
+    EXPECT_EQ(w.doubleClick(1), "");  // race 1, post 2: the 95 horse
+    EXPECT_EQ(w.list().rows[1][4], "S");
+  };
+  ASSERT_TRUE(commands.command(control::kScratch, notify::kClicked));
+  EXPECT_EQ(view.labels[control::kViewLabel], "SCRATCH WINDOW");
+  EXPECT_EQ(shownHorses(), (std::vector<std::string>{"R1 HORSE 1", "R1 HORSE 3", "R1 HORSE 4"}));
+  EXPECT_EQ(commands.list(control::kRaceDetailList).rows.size(), 3u);
+  EXPECT_EQ(commands.listRowCount(), 3);
+  EXPECT_TRUE(card.matrix.scratched(2));
+  // The 88 horse now tops SRLR.
+  EXPECT_EQ(card.matrix.text(4, col::kSRLRRank), " 1");
+}
+
+TEST_F(MainCommandsTest, ClosingTheScratchWindowRecomputesEvenWithoutAFlip) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(1);
+  card.matrix.setText(1, col::kKOL, "stale");
+  commands.command(control::kScratch, notify::kClicked);
+  EXPECT_NE(card.matrix.text(1, col::kKOL), "stale");
+  EXPECT_EQ(shownHorses(), (std::vector<std::string>{"R2 FIRST", "R2 SECOND"}));
+}
+
+TEST_F(MainCommandsTest, ScratchesSurviveAReopen) {
+  open("KSV1208.DRF", twoRaceCard());
+  view.inScratchWindow = [](ScratchWindow& w) { w.doubleClick(0); };
+  commands.command(control::kScratch, notify::kClicked);
+  view.inScratchWindow = nullptr;
+  Card fresh;
+  FakeView other;
+  MainCommands again(fresh, other);
+  other.chosen = view.chosen;
+  again.command(control::kOpenDataFile, notify::kClicked);
+  other.selected = 0;
+  again.command(control::kRacesList, notify::kDoubleClicked);
+  ASSERT_FALSE(again.list(control::kEntriesList).rows.empty());
+  EXPECT_EQ(again.list(control::kEntriesList).rows[0][3], "R1 HORSE 2");
+}
+
+TEST(ScratchWindowLogic, FlipsEveryRowOfTheRaceAndPostAndLeavesOddMarksAlone) {
+  TempFolder dir;
+  Card card;
+  card.dataFilePath = dir.write("K.DRF", CardBuilder()
+                                             .entry(1, 1, "A")
+                                             .entry(1, 1, "A AGAIN")
+                                             .entry(1, 2, "B")
+                                             .entry(1, 3, "C")
+                                             .text());
+  card.scratchFileName = dir.file("K.tch");
+  card.scratchTable.reset(4);
+  for (int h = 1; h <= 4; ++h) {
+    card.scratchTable.setField(h, scratch::kRaceNumber, "1");
+    card.scratchTable.setField(h, scratch::kPostPosition, h <= 2 ? "1" : std::to_string(h - 1));
+  }
+  card.scratchTable.setField(4, scratch::kMark, "x");
+  ScratchWindow w(card);
+  EXPECT_EQ(w.list().rows[0], (TextRow{" 1", " 1", "", "", ""}));
+  w.doubleClick(1);
+  EXPECT_EQ(card.scratchTable.field(1, scratch::kMark), "S");
+  EXPECT_EQ(card.scratchTable.field(2, scratch::kMark), "S");
+  EXPECT_EQ(w.list().rows[0][4], "S");
+  const std::string once = readFile(card.scratchFileName);
+  w.doubleClick(3);
+  EXPECT_EQ(card.scratchTable.field(4, scratch::kMark), "x");
+  w.doubleClick(0);
+  EXPECT_EQ(card.scratchTable.field(1, scratch::kMark), "");
+  EXPECT_EQ(card.scratchTable.field(2, scratch::kMark), "");
+  w.doubleClick(0);
+  EXPECT_EQ(readFile(card.scratchFileName), once);
+  // No selection matches nothing but still rewrites the file.
+  w.doubleClick(-1);
+  EXPECT_EQ(readFile(card.scratchFileName), once);
+}
+
+TEST(ScratchWindowLogic, AnUnwritableScratchFileIsTold) {
+  Card card;
+  card.scratchFileName = "/proc/KSV1208.tch";
+  card.scratchTable.reset(1);
+  ScratchWindow w(card);
+  EXPECT_EQ(w.doubleClick(0), "CANNOT WRITE THE SCRATCH FILE /proc/KSV1208.tch");
+}
+
+}  // namespace
+}  // namespace kestravo
