@@ -7,6 +7,7 @@
 #include "app/load_card.h"
 #include "app/scratch_window.h"
 #include "format/numeric.h"
+#include "format/text.h"
 
 namespace kestravo {
 
@@ -14,12 +15,6 @@ namespace {
 
 constexpr const char* kMessageCaption = "KESTRAVO ODDS LINE";
 constexpr std::size_t kSortTextLimit = 256;
-
-std::string trimmed(const std::string& s) {
-  const std::size_t first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -85,16 +80,11 @@ void MainCommands::chooseRace() {
   clearList(control::kEntriesList);
   clearList(control::kRaceDetailList);
   selectedRace_ = races_[static_cast<std::size_t>(selected)].substr(0, 2);
-  view_.setLabel(control::kRaceLabel, "R" + trimmed(selectedRace_));
+  view_.setLabel(control::kRaceLabel, "R" + std::string(trimBlanks(selectedRace_)));
   view_.setLabel(control::kViewLabel, "RACE VIEW");
-  listRowCount_ = 0;
-  for (int row : raceViewRows(card_.matrix, selectedRace_)) {
-    addEntryRow(row);
-    addRaceDetailRow(row);
-    ++listRowCount_;
-  }
-  view_.listChanged(control::kEntriesList);
-  view_.listChanged(control::kRaceDetailList);
+  const std::vector<int> rows = raceViewRows(card_.matrix, selectedRace_);
+  fillList(control::kEntriesList, rows);
+  fillList(control::kRaceDetailList, rows);
 }
 
 void MainCommands::scratchCommand() {
@@ -107,21 +97,10 @@ void MainCommands::scratchCommand() {
   // Closing the window always recomputes the whole card from the files.
   const LoadProblems problems = loadCard(card_);
   tellProblems(problems.messages);
+  // The race detail list is refilled as the window closes, then the entries.
   const std::vector<int> rows = raceViewRows(card_.matrix, selectedRace_);
-  clearList(control::kRaceDetailList);
-  listRowCount_ = 0;
-  for (int row : rows) {
-    addRaceDetailRow(row);
-    ++listRowCount_;
-  }
-  view_.listChanged(control::kRaceDetailList);
-  clearList(control::kEntriesList);
-  listRowCount_ = 0;
-  for (int row : rows) {
-    addEntryRow(row);
-    ++listRowCount_;
-  }
-  view_.listChanged(control::kEntriesList);
+  fillList(control::kRaceDetailList, rows);
+  fillList(control::kEntriesList, rows);
 }
 
 void MainCommands::columnClicked(int controlId, int column) {
@@ -143,6 +122,20 @@ void MainCommands::columnClicked(int controlId, int column) {
 void MainCommands::clearList(int controlId) {
   TextList& list = controlId == control::kRaceDetailList ? raceDetail_ : entries_;
   list.rows.clear();
+  view_.listChanged(controlId);
+}
+
+void MainCommands::fillList(int controlId, const std::vector<int>& rows) {
+  clearList(controlId);
+  listRowCount_ = 0;
+  for (int row : rows) {
+    if (controlId == control::kEntriesList) {
+      addEntryRow(row);
+    } else {
+      addRaceDetailRow(row);
+    }
+    ++listRowCount_;
+  }
   view_.listChanged(controlId);
 }
 

@@ -39,6 +39,8 @@ class MainCommands {
   void scratchCommand();
 
   void clearList(int controlId);
+  // Clears EntriesList or RaceDetailList and adds one row per card row.
+  void fillList(int controlId, const std::vector<int>& rows);
   void addEntryRow(int row);
   void addRaceDetailRow(int row);
   void tellProblems(const std::vector<std::string>& messages);

@@ -1,15 +1,9 @@
 #include "card/card.h"
 #include "cli/cli.h"
 #include "cli/open_card.h"
+#include "format/text.h"
 
 namespace kestravo::cli {
-
-namespace {
-std::string_view withoutTrailingBlanks(std::string_view s) {
-  const std::size_t end = s.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view() : s.substr(0, end + 1);
-}
-}  // namespace
 
 int racesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) {

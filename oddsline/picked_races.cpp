@@ -7,6 +7,7 @@
 #include "card/card_matrix.h"
 #include "card/columns.h"
 #include "format/mask.h"
+#include "format/text.h"
 
 namespace kestravo {
 
@@ -32,15 +33,9 @@ constexpr std::array<int, 5> kSingleRaceColumns = {col::kPickedClass, col::kPick
                                                    col::kPickedBeaten, col::kPickedSurface,
                                                    col::kPickedDistance};
 
-std::string trimmed(const std::string& s) {
-  const std::size_t first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 void singleRace(CardMatrix& m, int row, int j) {
   std::string cls(m.text(row, pastRace(field::kPastClassText, j)));
-  cls += trimmed(Format("###", m.value(row, pastRace(field::kPastPurse, j)) / kPurseThousands));
+  cls += trimBlanks(Format("###", m.value(row, pastRace(field::kPastPurse, j)) / kPurseThousands));
   m.setText(row, col::kPickedClass, cls);
   m.setText(row, col::kPickedFinish, m.text(row, pastRace(field::kPastFinishPosition, j)));
   m.setMasked(row, col::kPickedBeaten, "##.##",

@@ -19,6 +19,7 @@ declare -A KESTRAVO_PACKAGES=(
   [libgl-dev]=/usr/include/GL/gl.h
   [fonts-liberation]=/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf
   [clang-format]=/usr/bin/clang-format
+  [locales]=/usr/share/i18n/locales/de_DE
 )
 
 missing=()
