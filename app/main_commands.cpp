@@ -13,7 +13,6 @@ namespace kestravo {
 
 namespace {
 
-constexpr const char* kMessageCaption = "KESTRAVO ODDS LINE";
 constexpr std::size_t kSortTextLimit = 256;
 
 }  // namespace

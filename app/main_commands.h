@@ -15,6 +15,8 @@ namespace kestravo {
 class MainCommands {
  public:
   static constexpr const char* kCaption = "    ZEDRIC'S KESTRAVO ODDS LINE CALCULATOR";
+  // The caption of every message box.
+  static constexpr const char* kMessageCaption = "KESTRAVO ODDS LINE";
   static constexpr const char* kFileLabelAtStart = "RACES WINDOW";
 
   MainCommands(Card& card, MainView& view);

@@ -1,0 +1,61 @@
+// The main window's layout. The controls of the first rows and the column sets are the
+// program's fixed screen; the report buttons and RaceDetailList stand in the strip added on
+// the right: the reports of the chosen race in one column, the angles of the whole card in
+// a block of three by three.
+#pragma once
+
+#include "app/gui/dialog_template.h"
+
+namespace kestravo::gui::main_layout {
+
+// Dialog units: the position on the screen and the size of the inside of the window.
+inline constexpr int kX = 50;
+inline constexpr int kY = 50;
+inline constexpr int kWidth = 910;
+inline constexpr int kHeight = 380;
+
+inline constexpr ColumnLayout kEntriesColumns[] = {
+    {25, Qt::AlignLeft},  {25, Qt::AlignRight}, {30, Qt::AlignRight}, {146, Qt::AlignLeft},
+    {45, Qt::AlignRight}, {45, Qt::AlignRight}, {45, Qt::AlignRight}, {45, Qt::AlignRight},
+    {45, Qt::AlignRight}, {45, Qt::AlignRight},
+};
+
+inline constexpr ColumnLayout kRaceDetailColumns[] = {
+    {20, Qt::AlignLeft},    {20, Qt::AlignRight},   {20, Qt::AlignRight},   {106, Qt::AlignLeft},
+    {40, Qt::AlignHCenter}, {30, Qt::AlignHCenter}, {40, Qt::AlignHCenter}, {34, Qt::AlignHCenter},
+    {33, Qt::AlignHCenter}, {38, Qt::AlignHCenter}, {33, Qt::AlignHCenter}, {43, Qt::AlignHCenter},
+    {43, Qt::AlignHCenter}, {43, Qt::AlignHCenter},
+};
+
+using enum ControlKind;
+using enum FontKind;
+
+// Table order is creation order and so tab order.
+inline constexpr ControlLayout kControls[] = {
+    {1006, kListView, "Listview1", 10, 165, 500, 205, kCourier11, Qt::AlignLeft, kEntriesColumns},
+    {1001, kButton, "OPEN A DATA FILE", 10, 15, 80, 50, kSans10},
+    {1002, kButton, "SCRATCH UNSCRATCH", 10, 80, 80, 50, kSans10},
+    {1005, kListBox, "", 100, 15, 410, 150, kCourier11Bold},
+    {1010, kLabel, "RACES WINDOW", 275, 5, 210, 10, kSans10, Qt::AlignLeft},
+    {1014, kLabel, "", 225, 5, 40, 10, kSans10, Qt::AlignRight},
+    {1015, kLabel, "", 10, 5, 140, 10, kSans10, Qt::AlignLeft},
+    // The reports of the chosen race.
+    {1003, kButton, "RACE VIEW", 520, 15, 86, 32, kSans10},
+    {1102, kButton, "STATS", 520, 53, 86, 32, kSans10},
+    {1104, kButton, "TRAINER STATS", 520, 91, 86, 32, kSans10},
+    {1106, kButton, "HORSE RECORDS", 520, 129, 86, 32, kSans10},
+    // The angles, over the whole card.
+    {1107, kButton, "VULNERABLE FAVORITE", 616, 15, 92, 46, kSans10},
+    {1016, kButton, "LOWEST WEIGHT", 712, 15, 92, 46, kSans10},
+    {1070, kButton, "TRAINER JOCKEY", 808, 15, 92, 46, kSans10},
+    {1071, kButton, "FIRST TIME MAIDEN", 616, 65, 92, 46, kSans10},
+    {1072, kButton, "UNCOUPLED TRAINERS", 712, 65, 92, 46, kSans10},
+    {1074, kButton, "BEST WORKOUTS", 808, 65, 92, 46, kSans10},
+    {1076, kButton, "BREAK", 616, 115, 92, 46, kSans10},
+    {1101, kButton, "POWER PLAY 80", 712, 115, 92, 46, kSans10},
+    {1103, kButton, "FORMULA", 808, 115, 92, 46, kSans10},
+    {1009, kListView, "Listview3", 520, 165, 380, 205, kCourier11, Qt::AlignLeft,
+     kRaceDetailColumns},
+};
+
+}  // namespace kestravo::gui::main_layout

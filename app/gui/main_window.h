@@ -1,0 +1,67 @@
+// The main window: the races of the opened card, the entries of the chosen race with their
+// ratings and odds-line prices, and the buttons of every command. What the commands do is
+// the command handler's; the window only shows its labels and lists and passes the clicks.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/gui/dialog_units.h"
+#include "app/main_commands.h"
+#include "app/main_view.h"
+#include "card/card.h"
+
+class QLabel;
+class QListView;
+
+namespace kestravo::gui {
+
+class LinesModel;
+class ReportListView;
+
+class MainWindow : public QWidget, public MainView {
+  Q_OBJECT
+
+ public:
+  // Returns the chosen data file's full path, or "" when cancelled.
+  using FileChooser = std::function<std::string()>;
+
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Replaces the open-file dialog, e.g. to open a card without asking.
+  void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+  const Card& card() const { return card_; }
+  const MainCommands& commands() const { return commands_; }
+  const DialogUnits& units() const { return units_; }
+
+  // MainView
+  void setLabel(int controlId, const std::string& text) override;
+  void listChanged(int controlId) override;
+  int selectedRow(int controlId) const override;
+  std::string chooseDataFile() override;
+  void showMessage(const std::string& text, const std::string& caption) override;
+  void closeReportWindow() override;
+  void runScratchWindow(ScratchWindow& window) override;
+
+ private:
+  void connectCommands();
+  void chooseRaceLine(const QModelIndex& line);
+  ReportListView* listView(int controlId) const;
+
+  DialogUnits units_;
+  Card card_;
+  MainCommands commands_;
+  FileChooser chooser_;
+  std::map<int, QWidget*> controls_;
+  QListView* racesList_ = nullptr;
+  LinesModel* races_ = nullptr;
+  // The report window the last report opened, if it is still open.
+  QPointer<QWidget> reportWindow_;
+};
+
+}  // namespace kestravo::gui

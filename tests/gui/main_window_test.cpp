@@ -1,0 +1,332 @@
+#include "app/gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+
+#include "app/controls.h"
+#include "app/gui/fonts.h"
+#include "app/gui/report_list_view.h"
+#include "app/gui/scratch_dialog.h"
+#include "format/numeric.h"
+#include "gui_testing.h"
+
+namespace kestravo::testing {
+namespace {
+
+using gui::MainWindow;
+using gui::ReportListView;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    startFolder_ = QDir::currentPath();
+    window.setFileChooser([this] { return chosen; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+  void TearDown() override { QDir::setCurrent(startFolder_); }
+
+  QWidget* widget(int id) const { return control<QWidget>(&window, id); }
+  std::string label(int id) const { return control<QLabel>(&window, id)->text().toStdString(); }
+  ReportListView* list(int id) const { return control<ReportListView>(&window, id); }
+  QListView* races() const { return control<QListView>(&window, control::kRacesList); }
+  void click(int id) const { QTest::mouseClick(control<QPushButton>(&window, id), Qt::LeftButton); }
+  void clickTitle(int column) const {
+    QHeaderView* titles = list(control::kEntriesList)->horizontalHeader();
+    const QPoint middle(titles->sectionViewportPosition(column) + titles->sectionSize(column) / 2,
+                        titles->height() / 2);
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, middle);
+  }
+  void openSample() {
+    chosen = sample.path();
+    click(control::kOpenDataFile);
+  }
+  // Opens the sample and double-clicks the line of race `race`.
+  void showRace(int race) {
+    openSample();
+    doubleClickRow(races(), race - 1);
+  }
+
+  SampleCard sample;
+  std::string chosen;
+  MainWindow window;
+
+ private:
+  QString startFolder_;
+};
+
+struct Placement {
+  int id;
+  int x, y, width, height;  // dialog units
+};
+
+TEST_F(MainWindowTest, StartsWithAnEmptyCard) {
+  EXPECT_EQ(window.windowTitle().toStdString(), "    ZEDRIC'S KESTRAVO ODDS LINE CALCULATOR");
+  EXPECT_EQ(label(control::kFileLabel), "RACES WINDOW");
+  EXPECT_EQ(label(control::kRaceLabel), "");
+  EXPECT_EQ(label(control::kViewLabel), "");
+  EXPECT_EQ(races()->model()->rowCount(), 0);
+  const QAbstractItemModel& entries = *list(control::kEntriesList)->model();
+  EXPECT_EQ(shownTitles(entries),
+            (std::vector<std::string>{"RA", "PP", "PRG", "HORSE", "SRLR", "ACL3", "PRIME", "EPLR",
+                                      "LPLR", "KOL"}));
+  EXPECT_EQ(entries.rowCount(), 0);
+  const QAbstractItemModel& detail = *list(control::kRaceDetailList)->model();
+  EXPECT_EQ(shownTitles(detail),
+            (std::vector<std::string>{"RA", "PP", "PR", "HORSE", "ML", "S", "D", "E1", "E2", "LATE",
+                                      "FIN", "FBL", "CLS$", "SPD"}));
+  EXPECT_EQ(detail.rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, CannotBeResizedOrMaximised) {
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_EQ(window.size(), window.minimumSize());
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(MainWindowTest, ControlsStandAtTheirDialogUnits) {
+  const gui::DialogUnits units = gui::DialogUnits::of(gui::dialogFont());
+  const Placement placements[] = {
+      {1006, 10, 165, 500, 205}, {1001, 10, 15, 80, 50},  {1002, 10, 80, 80, 50},
+      {1005, 100, 15, 410, 150}, {1010, 275, 5, 210, 10}, {1014, 225, 5, 40, 10},
+      {1015, 10, 5, 140, 10},
+  };
+  for (const Placement& p : placements) {
+    ASSERT_NE(widget(p.id), nullptr) << p.id;
+    EXPECT_EQ(widget(p.id)->geometry(), units.rect(p.x, p.y, p.width, p.height)) << p.id;
+  }
+  EXPECT_EQ(window.pos(), units.point(50, 50));
+  EXPECT_EQ(window.height(), units.y(380));
+  EXPECT_GE(window.width(), units.x(523));
+}
+
+TEST_F(MainWindowTest, ReportButtonsAndRaceDetailListFitWithoutOverlap) {
+  std::vector<int> ids(std::begin(control::kReportCommands), std::end(control::kReportCommands));
+  for (int id : ids) {
+    ASSERT_NE(control<QPushButton>(&window, id), nullptr) << id;
+    const std::string caption = captionOf(widget(id));
+    EXPECT_FALSE(caption.empty()) << id;
+    EXPECT_EQ(QString::fromStdString(caption).toUpper().toStdString(), caption) << id;
+  }
+  ids.insert(ids.end(), {1001, 1002, 1005, 1006, 1009, 1010, 1014, 1015});
+  for (int a : ids) {
+    EXPECT_TRUE(window.rect().contains(widget(a)->geometry())) << a;
+    for (int b : ids) {
+      if (a >= b) continue;
+      EXPECT_FALSE(widget(a)->geometry().intersects(widget(b)->geometry())) << a << " " << b;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, ControlsUseTheirFaces) {
+  struct Face {
+    int id;
+    const char* face;
+    int points;
+    bool bold;
+  };
+  const Face faces[] = {
+      {1006, "Courier New", 11, false},   {1009, "Courier New", 11, false},
+      {1005, "Courier New", 11, true},    {1001, "MS Sans Serif", 10, false},
+      {1002, "MS Sans Serif", 10, false}, {1010, "MS Sans Serif", 10, false},
+      {1014, "MS Sans Serif", 10, false}, {1015, "MS Sans Serif", 10, false},
+      {1003, "MS Sans Serif", 10, false}, {1107, "MS Sans Serif", 10, false},
+  };
+  const QStringList installed = QFontDatabase::families();
+  for (const Face& f : faces) {
+    const QFontInfo shown(widget(f.id)->font());
+    EXPECT_EQ(shown.family(), gui::pickFamily(f.face, installed)) << f.id;
+    EXPECT_EQ(shown.pointSize(), f.points) << f.id;
+    EXPECT_EQ(shown.bold(), f.bold) << f.id;
+  }
+  EXPECT_EQ(control<QLabel>(&window, 1014)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(control<QLabel>(&window, 1010)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+  EXPECT_EQ(control<QLabel>(&window, 1015)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+TEST_F(MainWindowTest, GreyWindowAndLabelsWhiteLists) {
+  const QColor grey(220, 220, 220);
+  EXPECT_EQ(window.palette().color(QPalette::Window), grey);
+  EXPECT_TRUE(window.autoFillBackground());
+  for (int id : {1010, 1014, 1015}) {
+    EXPECT_EQ(widget(id)->palette().color(QPalette::Window), grey) << id;
+  }
+  const QPalette entries = list(control::kEntriesList)->palette();
+  EXPECT_EQ(entries.color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(entries.color(QPalette::Text), QColor(Qt::black));
+  EXPECT_TRUE(list(control::kEntriesList)->showGrid());
+  EXPECT_EQ(list(control::kEntriesList)->selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(MainWindowTest, ColumnsHaveTheirWidthsAndAlignments) {
+  struct Column {
+    int id;
+    int column;
+    int width;
+    Qt::Alignment alignment;
+  };
+  const Column columns[] = {
+      {1006, 0, 25, Qt::AlignLeft},     {1006, 1, 25, Qt::AlignRight},
+      {1006, 2, 30, Qt::AlignRight},    {1006, 3, 146, Qt::AlignLeft},
+      {1006, 4, 45, Qt::AlignRight},    {1006, 9, 45, Qt::AlignRight},
+      {1009, 0, 20, Qt::AlignLeft},     {1009, 1, 20, Qt::AlignRight},
+      {1009, 2, 20, Qt::AlignRight},    {1009, 3, 106, Qt::AlignLeft},
+      {1009, 4, 40, Qt::AlignHCenter},  {1009, 5, 30, Qt::AlignHCenter},
+      {1009, 6, 40, Qt::AlignHCenter},  {1009, 7, 34, Qt::AlignHCenter},
+      {1009, 8, 33, Qt::AlignHCenter},  {1009, 9, 38, Qt::AlignHCenter},
+      {1009, 10, 33, Qt::AlignHCenter}, {1009, 11, 43, Qt::AlignHCenter},
+      {1009, 13, 43, Qt::AlignHCenter},
+  };
+  for (const Column& c : columns) {
+    ReportListView* view = list(c.id);
+    EXPECT_EQ(view->horizontalHeader()->sectionSize(c.column), c.width) << c.id << " " << c.column;
+    const auto align = Qt::Alignment(
+        view->model()->headerData(c.column, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+    EXPECT_EQ(align & Qt::AlignHorizontal_Mask, c.alignment) << c.id << " " << c.column;
+  }
+}
+
+TEST_F(MainWindowTest, OpeningACardListsItsRaces) {
+  openSample();
+  const Card card = sample.load();
+  ASSERT_GT(card.raceCount, 1);
+  std::vector<std::string> lines;
+  for (int r = 1; r <= card.raceCount; ++r)
+    lines.push_back(card.raceLine[static_cast<std::size_t>(r)]);
+  EXPECT_EQ(shownColumn(*races()->model(), 0), lines);
+  EXPECT_EQ(label(control::kFileLabel), "KSV1208.DRF");
+  EXPECT_EQ(label(control::kRaceLabel), "");
+  EXPECT_EQ(label(control::kViewLabel), "OPEN A DATA FILE");
+  EXPECT_EQ(QDir::current(), QDir(QString::fromStdString(sample.folder().path().string())));
+}
+
+TEST_F(MainWindowTest, DoubleClickedRaceLineShowsItsEntries) {
+  openSample();
+  clickRow(races(), 0);
+  doubleClickRow(races(), 2);
+  EXPECT_EQ(window.selectedRow(control::kRacesList), 2);
+  EXPECT_EQ(label(control::kRaceLabel), "R3");
+  EXPECT_EQ(label(control::kViewLabel), "RACE VIEW");
+  const Card card = sample.load();
+  const std::vector<TextRow> entries = raceEntryRows(card, " 3");
+  ASSERT_FALSE(entries.empty());
+  EXPECT_EQ(shownRows(*list(control::kEntriesList)->model()), entries);
+  EXPECT_EQ(shownRows(*list(control::kRaceDetailList)->model()), raceDetailRows(card, " 3"));
+}
+
+TEST_F(MainWindowTest, TitleClicksSortAscendingThenDescending) {
+  showRace(1);
+  const QAbstractItemModel& entries = *list(control::kEntriesList)->model();
+  const auto values = [&](int column) {
+    std::vector<long double> v;
+    for (const std::string& cell : shownColumn(entries, column)) v.push_back(numericValue(cell));
+    return v;
+  };
+  std::vector<TextRow> before = shownRows(entries);
+  ASSERT_FALSE(std::is_sorted(values(4).begin(), values(4).end()));
+
+  clickTitle(4);  // SRLR
+  const std::vector<long double> srlr = values(4);
+  EXPECT_TRUE(std::is_sorted(srlr.begin(), srlr.end()));
+  clickTitle(6);  // PRIME
+  const std::vector<long double> prime = values(6);
+  EXPECT_TRUE(std::is_sorted(prime.rbegin(), prime.rend()));
+  EXPECT_NE(prime.front(), prime.back());
+
+  std::vector<TextRow> after = shownRows(entries);
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(MainWindowTest, CancelledOpenTellsAndLeavesAnEmptyCard) {
+  showRace(1);
+  ASSERT_GT(list(control::kEntriesList)->model()->rowCount(), 0);
+  chosen.clear();
+  std::string shown;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    shown = box->windowTitle().toStdString() + ": " + box->text().toStdString();
+    box->button(QMessageBox::Ok)->click();
+  });
+  click(control::kOpenDataFile);
+  EXPECT_EQ(shown, "KESTRAVO ODDS LINE: LOAD A DATA FILE");
+  EXPECT_EQ(races()->model()->rowCount(), 0);
+  EXPECT_EQ(list(control::kEntriesList)->model()->rowCount(), 0);
+  EXPECT_EQ(list(control::kRaceDetailList)->model()->rowCount(), 0);
+  EXPECT_EQ(label(control::kFileLabel), "");
+}
+
+TEST_F(MainWindowTest, ScratchingAHorseDropsItAndRecomputesTheOddsLine) {
+  showRace(1);
+  const QAbstractItemModel& entries = *list(control::kEntriesList)->model();
+  const std::vector<std::string> kolBefore = shownColumn(entries, 9);
+  // The favourite: its points go to the others, so their prices move.
+  const auto shortest = std::min_element(
+      kolBefore.begin(), kolBefore.end(),
+      [](const std::string& a, const std::string& b) { return numericValue(a) < numericValue(b); });
+  const int favourite = static_cast<int>(shortest - kolBefore.begin());
+  ASSERT_GT(numericValue(*shortest), 0) << "no odds line on the card";
+  const std::string horse = entries.index(favourite, 3).data().toString().toStdString();
+  const std::string post = entries.index(favourite, 1).data().toString().toStdString();
+
+  std::string markShown;
+  whenModal<gui::ScratchDialog>([&](gui::ScratchDialog* dialog) {
+    auto* scratchList = control<ReportListView>(dialog, control::kScratchList);
+    const QAbstractItemModel& rows = *scratchList->model();
+    for (int r = 0; r < rows.rowCount(); ++r) {
+      if (rows.index(r, 0).data().toString() == " 1" &&
+          rows.index(r, 1).data().toString().toStdString() == post) {
+        doubleClickRow(scratchList, r);
+        markShown = rows.index(r, 4).data().toString().toStdString();
+        break;
+      }
+    }
+    QTest::mouseClick(control<QPushButton>(dialog, control::kScratchSave), Qt::LeftButton);
+  });
+  click(control::kScratch);
+
+  EXPECT_EQ(markShown, "S");
+  EXPECT_EQ(label(control::kViewLabel), "SCRATCH WINDOW");
+  const std::vector<std::string> horses = shownColumn(entries, 3);
+  EXPECT_EQ(std::count(horses.begin(), horses.end(), horse), 0) << horse;
+  EXPECT_EQ(horses.size() + 1, kolBefore.size());
+  const Card card = sample.load();  // reads the scratch file the window wrote
+  EXPECT_EQ(shownRows(entries), raceEntryRows(card, " 1"));
+  EXPECT_EQ(shownRows(*list(control::kRaceDetailList)->model()), raceDetailRows(card, " 1"));
+  std::vector<std::string> kolStaying = kolBefore;
+  kolStaying.erase(kolStaying.begin() + favourite);
+  EXPECT_NE(shownColumn(entries, 9), kolStaying);
+}
+
+TEST_F(MainWindowTest, KeepsTheFocusedControlAcrossAnotherWindow) {
+  QWidget other;
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  widget(control::kScratch)->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), widget(control::kScratch));
+
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  // Something moves the focus of the inactive window; coming back undoes it.
+  widget(control::kEntriesList)->setFocus();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(QApplication::focusWidget(), widget(control::kScratch));
+}
+
+}  // namespace
+}  // namespace kestravo::testing
