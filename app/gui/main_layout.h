@@ -42,7 +42,7 @@ inline constexpr ControlLayout kControls[] = {
     // The reports of the chosen race.
     {1003, kButton, "RACE VIEW", 520, 15, 86, 32, kSans10},
     {1102, kButton, "STATS", 520, 53, 86, 32, kSans10},
-    {1104, kButton, "TRAINER STATS", 520, 91, 86, 32, kSans10},
+    {1104, kButton, "KEY TRAINER STATS", 520, 91, 86, 32, kSans10},
     {1106, kButton, "HORSE RECORDS", 520, 129, 86, 32, kSans10},
     // The angles, over the whole card.
     {1107, kButton, "VULNERABLE FAVORITE", 616, 15, 92, 46, kSans10},
