@@ -18,9 +18,8 @@ constexpr std::size_t kSortTextLimit = 256;
 }  // namespace
 
 std::string shortNameOf(const std::string& path) {
-  const std::string last15 = path.size() > 15 ? path.substr(path.size() - 15) : path;
-  if (last15.size() >= 11 && last15.compare(7, 4, "_SCR") == 0) return last15;
-  return path.size() > 11 ? path.substr(path.size() - 11) : path;
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 MainCommands::MainCommands(Card& card, MainView& view) : card_(card), view_(view) {

@@ -58,8 +58,8 @@ class MainCommands {
   int sortToggle_ = 0;
 };
 
-// The tail of the data file path shown in FileLabel: its last 11 characters, or 15 when the
-// name carries "_SCR" after its seven characters.
+// The data file's name without its folder, as FileLabel shows it: SAR0812.DRF, or
+// SAR0812_SCR.DRF with the marker, or any longer name whole.
 std::string shortNameOf(const std::string& dataFilePath);
 
 }  // namespace kestravo

@@ -188,10 +188,12 @@ TEST_F(MainCommandsTest, KOLSortsByThePriceBeforeTheDash) {
   EXPECT_TRUE(std::is_sorted(prices.begin(), prices.end()));
 }
 
-TEST(ShortName, LastElevenOrFifteenCharacters) {
+TEST(ShortName, TheNameWithoutItsFolder) {
   EXPECT_EQ(shortNameOf("/home/cards/SAR0812.DRF"), "SAR0812.DRF");
   EXPECT_EQ(shortNameOf("/home/cards/SAR0812_SCR.DRF"), "SAR0812_SCR.DRF");
-  EXPECT_EQ(shortNameOf("/home/cards/LONGERNAME.DRF"), "GERNAME.DRF");
+  EXPECT_EQ(shortNameOf("/home/cards/LONGERNAME.DRF"), "LONGERNAME.DRF");
+  EXPECT_EQ(shortNameOf("/a.b/c"), "c");
+  EXPECT_EQ(shortNameOf("C:\\cards\\SAR0812.DRF"), "SAR0812.DRF");
   EXPECT_EQ(shortNameOf("A.DRF"), "A.DRF");
   EXPECT_EQ(shortNameOf(""), "");
 }
