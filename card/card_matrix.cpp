@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "format/mask.h"
-#include "format/numeric.h"
 
 namespace kestravo {
 
@@ -33,16 +32,6 @@ void CardMatrix::load(RecordTable&& records) {
   fields_ = std::move(records.spans);
   computed_.assign(static_cast<std::size_t>(entryCount_) * kComputedColumns, FieldSpan{});
 }
-
-std::string_view CardMatrix::text(int row, int column) const {
-  if (!inBounds(row, column)) return {};
-  const FieldSpan s = cell(row, column);
-  if (s.offset & kStoredText)
-    return std::string_view(storedText_.data() + (s.offset & ~kStoredText), s.size);
-  return std::string_view(fileText_.data() + s.offset, s.size);
-}
-
-long double CardMatrix::value(int row, int column) const { return numericValue(text(row, column)); }
 
 void CardMatrix::setText(int row, int column, std::string_view text) {
   if (!inBounds(row, column)) return;

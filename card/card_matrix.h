@@ -10,6 +10,7 @@
 
 #include "card/columns.h"
 #include "card/record_reader.h"
+#include "format/numeric.h"
 
 namespace kestravo {
 
@@ -25,8 +26,15 @@ class CardMatrix {
 
   // Cells outside rows 1..entryCount or columns 1..2000 read as empty. A returned view
   // stays valid until the next store into the card.
-  std::string_view text(int row, int column) const;
-  long double value(int row, int column) const;
+  std::string_view text(int row, int column) const {
+    if (!inBounds(row, column)) return {};
+    const FieldSpan s = cell(row, column);
+    if (s.offset & kStoredText) {
+      return std::string_view(storedText_.data() + (s.offset & ~kStoredText), s.size);
+    }
+    return std::string_view(fileText_.data() + s.offset, s.size);
+  }
+  long double value(int row, int column) const { return numericValue(text(row, column)); }
   bool scratched(int row) const { return text(row, col::kScratchMark) == "S"; }
 
   void setText(int row, int column, std::string_view text);

@@ -68,15 +68,14 @@ void computeDates(CardMatrix& matrix, int row) {
                    matrix.value(row, spacingField(j)) > 0 ? "1" : "0");
   }
   matrix.setWhole(row, col::kRaceDayNumber, dayNumber(matrix.text(row, field::kRaceDate)));
-  const bool scratched = matrix.scratched(row);
+  if (matrix.scratched(row)) {
+    for (int w = 1; w <= kWorkouts; ++w) matrix.setText(row, workout(col::kWorkoutDays, w), "");
+    return;
+  }
+  const long long raceDay = roundHalfEven(matrix.value(row, col::kRaceDayNumber));
   for (int w = 1; w <= kWorkouts; ++w) {
     const long long worked = dayNumber(matrix.text(row, workout(field::kWorkoutDate, w)));
-    if (scratched) {
-      matrix.setText(row, workout(col::kWorkoutDays, w), "");
-    } else {
-      const long long raceDay = roundHalfEven(matrix.value(row, col::kRaceDayNumber));
-      matrix.setWhole(row, workout(col::kWorkoutDays, w), raceDay - worked);
-    }
+    matrix.setWhole(row, workout(col::kWorkoutDays, w), raceDay - worked);
   }
 }
 

@@ -15,6 +15,7 @@ bool isRecordEnd(char c) { return c == '\r' || c == '\n'; }
 // Characters that end or alter an unquoted field.
 constexpr std::array<bool, 256> kUnquotedStops = [] {
   std::array<bool, 256> stops{};
+  stops[0] = true;  // also the end of the data
   stops[static_cast<unsigned char>(',')] = true;
   stops[static_cast<unsigned char>('\r')] = true;
   stops[static_cast<unsigned char>('\n')] = true;
@@ -74,69 +75,69 @@ class Decoder {
     return p + 1;
   }
 
+  // One record, field by field. The text ends in a NUL (a std::string always does), which
+  // stops every scan at the end of the data without a separate bounds check; a NUL inside
+  // the data is an ordinary character.
   void readRecord() {
     const std::size_t base = t_.spans.size();
     t_.spans.resize(base + static_cast<std::size_t>(t_.fieldsPerRecord));
     FieldSpan* spans = t_.spans.data() + base;
+    const auto fields = static_cast<std::size_t>(t_.fieldsPerRecord);
     ++t_.recordCount;
-    int fieldNumber = 1;
+    const char* s = s_;
+    std::size_t p = pos_;
+    std::size_t field = 0;  // 0-based
     for (;;) {
       // Most fields of a card are empty: step over them before anything else.
-      while (pos_ < end_ && s_[pos_] == ',') {
-        ++pos_;
-        ++fieldNumber;
+      while (s[p] == ',') {
+        ++p;
+        ++field;
       }
-      while (pos_ < end_ && s_[pos_] == ' ') ++pos_;
-      const bool quoted = pos_ < end_ && s_[pos_] == '"';
-      const FieldSpan span = quoted ? readQuoted() : readUnquoted();
-      if (fieldNumber <= t_.fieldsPerRecord) spans[fieldNumber - 1] = span;
-      if (quoted) {
-        while (pos_ < end_ && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
-      }
-      if (pos_ >= end_) return;
-      const char c = s_[pos_];
-      if (c == ',') {
-        ++pos_;
-        ++fieldNumber;
-        if (pos_ >= end_) return;  // a trailing comma at the very end adds nothing
+      while (s[p] == ' ') ++p;
+      if (s[p] == '"') {
+        const std::size_t start = ++p;
+        while (s[p] != '"' && (s[p] != '\0' || p < end_)) ++p;
+        if (field < fields) spans[field] = span(start, p);
+        if (p < end_) ++p;  // the closing quote
+        while (s[p] == ' ' || s[p] == '\t') ++p;
+        if (p >= end_) break;
+        if (s[p] == ',') {
+          ++p;
+          ++field;
+          if (p >= end_) break;  // a trailing comma at the very end adds nothing
+          continue;
+        }
+        if (isRecordEnd(s[p])) {
+          p = consumeRecordEnd(p);
+          break;
+        }
+        ++field;  // after a closing quote any other character begins the next field
         continue;
       }
-      if (isRecordEnd(c)) {
-        pos_ = consumeRecordEnd(pos_);
-        return;
+      const std::size_t start = p;
+      while (!kUnquotedStops[static_cast<unsigned char>(s[p])]) ++p;
+      std::size_t length = p - start;
+      if (s[p] == '\t' || (s[p] == '\0' && p < end_)) {
+        // Tabs are dropped and NULs kept: the rest of the field is written, shorter, in its
+        // own place.
+        std::size_t write = p;
+        for (; p < end_ && s[p] != ',' && !isRecordEnd(s[p]); ++p) {
+          if (s[p] != '\t') s_[write++] = s[p];
+        }
+        length = write - start;
       }
-      // After a closing quote any other character begins the next field.
-      ++fieldNumber;
-    }
-  }
-
-  // A quoted field runs to the next quote (record ends included); an unclosed quote runs
-  // to the end of the data.
-  FieldSpan readQuoted() {
-    const std::size_t start = ++pos_;
-    std::size_t p = start;
-    while (p < end_ && s_[p] != '"') ++p;
-    pos_ = p < end_ ? p + 1 : end_;
-    return span(start, p);
-  }
-
-  // An unquoted field runs to a comma or record end; tabs inside it are dropped.
-  FieldSpan readUnquoted() {
-    const std::size_t start = pos_;
-    std::size_t p = start;
-    while (p < end_ && !kUnquotedStops[static_cast<unsigned char>(s_[p])]) ++p;
-    if (p == end_ || s_[p] != '\t') {
-      pos_ = p;
-      return span(start, p);
-    }
-    std::size_t write = p;
-    for (; p < end_; ++p) {
-      const char c = s_[p];
-      if (c == ',' || isRecordEnd(c)) break;
-      if (c != '\t') s_[write++] = c;
+      if (field < fields) spans[field] = span(start, start + length);
+      if (p >= end_) break;
+      if (s[p] == ',') {
+        ++p;
+        ++field;
+        if (p >= end_) break;
+        continue;
+      }
+      p = consumeRecordEnd(p);  // CR or LF
+      break;
     }
     pos_ = p;
-    return span(start, write);
   }
 
   static FieldSpan span(std::size_t from, std::size_t to) {

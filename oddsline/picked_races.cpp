@@ -53,8 +53,9 @@ void computePickedRaces(CardMatrix& m, int row) {
   long double divisor = 0;
   for (int j = 1; j <= kPastRaces; ++j) {
     flag[static_cast<std::size_t>(j)] = m.value(row, pastRace(col::kPickFlag, j));
-    picks += flag[static_cast<std::size_t>(j)];
-    divisor += m.value(row, pastRace(col::kPastRaceExists, j)) * flag[static_cast<std::size_t>(j)];
+    const long double f = flag[static_cast<std::size_t>(j)];
+    picks += f;
+    if (f != 0) divisor += m.value(row, pastRace(col::kPastRaceExists, j)) * f;
   }
 
   for (const Average& a : kAverages) {
@@ -64,7 +65,9 @@ void computePickedRaces(CardMatrix& m, int row) {
     }
     long double sum = 0;
     for (int j = 1; j <= kPastRaces; ++j) {
-      sum += m.value(row, pastRace(a.figureBlock, j)) * flag[static_cast<std::size_t>(j)];
+      // An unpicked race adds nothing (a cell never reads as infinite), so it is not read.
+      const long double f = flag[static_cast<std::size_t>(j)];
+      if (f != 0) sum += m.value(row, pastRace(a.figureBlock, j)) * f;
     }
     // Picks of races the horse never ran leave nothing to average over.
     m.setMasked(row, a.column, "###", divisor == 0 ? 0 : sum / divisor);
