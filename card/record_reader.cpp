@@ -89,14 +89,17 @@ class Decoder {
     std::size_t field = 0;  // 0-based
     for (;;) {
       // Most fields of a card are empty: step over them before anything else.
-      while (s[p] == ',') {
-        ++p;
-        ++field;
-      }
+      const std::size_t run = p;
+      while (s[p] == ',') ++p;
+      field += p - run;
       while (s[p] == ' ') ++p;
       if (s[p] == '"') {
         const std::size_t start = ++p;
-        while (s[p] != '"' && (s[p] != '\0' || p < end_)) ++p;
+        while (s[p] != '"' && s[p] != '\0') ++p;
+        while (s[p] == '\0' && p < end_) {  // a NUL inside the field
+          ++p;
+          while (s[p] != '"' && s[p] != '\0') ++p;
+        }
         if (field < fields) spans[field] = span(start, p);
         if (p < end_) ++p;  // the closing quote
         while (s[p] == ' ' || s[p] == '\t') ++p;
