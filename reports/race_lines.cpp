@@ -13,6 +13,8 @@ namespace kestravo {
 namespace {
 
 constexpr long double kYardsPerFurlong = 220;
+// Every field a conditions line reads lies at or before the all-weather indicator.
+constexpr int kLastConditionsField = field::kAllWeather;
 
 char letterAt(std::string_view code, std::size_t i) { return i < code.size() ? code[i] : '\0'; }
 
@@ -97,7 +99,9 @@ void buildRaceLines(Card& card) {
   card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
   std::string data;
   if (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data) != ReadStatus::kOk) return;
-  const RecordTable records = readRecords(std::move(data), kFieldCount, kMaxDataFileRecords);
+  // The same reading as the load, keeping only the fields a conditions line is made of.
+  const RecordTable records =
+      readRecords(std::move(data), kLastConditionsField, kMaxDataFileRecords);
   std::vector<int> source(static_cast<std::size_t>(card.raceCount + 1), 0);
   for (int record = 1; record <= records.recordCount; ++record) {
     const long double race = numericValue(records.field(record, field::kRaceNumber));
