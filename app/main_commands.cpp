@@ -27,23 +27,30 @@ MainCommands::MainCommands(Card& card, MainView& view) : card_(card), view_(view
   raceDetail_.titles = raceDetailListTitles();
 }
 
+namespace {
+
+// One row per command: the control, the notification codes it acts on, what it does.
+struct CommandRow {
+  int controlId;
+  std::initializer_list<int> codes;
+  void (MainCommands::*action)();
+};
+
+}  // namespace
+
 bool MainCommands::command(int controlId, int code) {
-  switch (controlId) {
-    case control::kOpenDataFile:
-      if (code != notify::kClicked && code != notify::kPushed) return false;
-      openDataFile();
-      return true;
-    case control::kRacesList:
-      if (code != notify::kDoubleClicked) return false;
-      chooseRace();
-      return true;
-    case control::kScratch:
-      if (code != notify::kClicked) return false;
-      scratchCommand();
-      return true;
-    default:
-      return false;
+  static const CommandRow kCommands[] = {
+      {control::kOpenDataFile, {notify::kClicked, notify::kPushed}, &MainCommands::openDataFile},
+      {control::kRacesList, {notify::kDoubleClicked}, &MainCommands::chooseRace},
+      {control::kScratch, {notify::kClicked}, &MainCommands::scratchCommand},
+  };
+  for (const CommandRow& row : kCommands) {
+    if (row.controlId != controlId) continue;
+    if (std::find(row.codes.begin(), row.codes.end(), code) == row.codes.end()) return false;
+    (this->*row.action)();
+    return true;
   }
+  return false;
 }
 
 const TextList& MainCommands::list(int controlId) const {
