@@ -9,7 +9,9 @@ namespace kestravo {
 ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string& out) {
   out.clear();
   std::error_code ec;
-  if (path.empty() || std::filesystem::is_directory(path, ec)) return ReadStatus::kCannotOpen;
+  // Only a plain file is a card: a folder cannot be read, and a device or a pipe could
+  // block the program forever.
+  if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return ReadStatus::kCannotOpen;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return ReadStatus::kCannotOpen;
   const auto size = std::filesystem::file_size(path, ec);

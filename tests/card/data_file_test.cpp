@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "card/columns.h"
@@ -88,10 +90,15 @@ TEST(DataFile, AMissingFileIsToldAndLeavesAnEmptyCard) {
   EXPECT_FALSE(std::filesystem::exists(dir.file("NONE.tch")));
 }
 
-TEST(DataFile, AFolderIsNoDataFile) {
+TEST(DataFile, OnlyAPlainFileIsADataFile) {
   TempFolder dir;
   Card card;
   EXPECT_FALSE(load(card, dir.path().string()).dataFileRead);
+  // A pipe with no writer would block the open forever.
+  const std::string pipe = dir.file("PIPE.DRF");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(load(card, pipe).dataFileRead);
+  EXPECT_FALSE(load(card, "/dev/zero").dataFileRead);
 }
 
 TEST(DataFile, AnEmptyPathLoadsAnEmptyCardWithoutAScratchFile) {
