@@ -4,6 +4,10 @@
 #include <array>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kestravo {
 
 namespace {
@@ -92,6 +96,11 @@ class Decoder {
       const std::size_t run = p;
       while (s[p] == ',') ++p;
       field += p - run;
+      if (field >= fields) {
+        // Every field wanted is read; only the record's end is still to be found.
+        p = skipRestOfRecord(p);
+        break;
+      }
       while (s[p] == ' ') ++p;
       if (s[p] == '"') {
         const std::size_t start = ++p;
@@ -141,6 +150,68 @@ class Decoder {
       break;
     }
     pos_ = p;
+  }
+
+  // The position after the end of the record whose field starts at p, read by the same rules
+  // without keeping anything: only quotes and record ends need a look. A quote opens a
+  // quoted field when it starts a field (after a comma and blanks, or after a closing quote
+  // and blanks or tabs); anywhere else it is an ordinary character.
+  std::size_t skipRestOfRecord(std::size_t p) const {
+    const char* s = s_;
+    for (;;) {  // at the start of a field
+      while (s[p] == ' ') ++p;
+      if (p >= end_) return end_;
+      if (s[p] == '"') {
+        const std::size_t close = findQuoteOrRecordEnd(p + 1, false);
+        if (close >= end_) return end_;
+        p = close + 1;
+        while (s[p] == ' ' || s[p] == '\t') ++p;
+        if (p >= end_) return end_;
+        if (isRecordEnd(s[p])) return consumeRecordEnd(p);
+        if (s[p] == ',') ++p;
+        continue;
+      }
+      const std::size_t fieldStart = p;
+      for (;;) {  // in unquoted text
+        const std::size_t q = findQuoteOrRecordEnd(p, true);
+        if (q >= end_) return end_;
+        if (isRecordEnd(s[q])) return consumeRecordEnd(q);
+        std::size_t before = q;
+        while (before > fieldStart && s[before - 1] == ' ') --before;
+        if (before > fieldStart && s[before - 1] == ',') {
+          p = q;  // this quote starts a field of its own
+          break;
+        }
+        p = q + 1;
+      }
+    }
+  }
+
+  // The next quote at or after p, or with `recordEnds` also the next CR or LF; end_ when
+  // there is none.
+  std::size_t findQuoteOrRecordEnd(std::size_t p, bool recordEnds) const {
+#if defined(__SSE2__)
+    // Sixteen characters at a time while a whole block lies inside the data.
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; p + 16 <= end_; p += 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + p));
+      __m128i hits = _mm_cmpeq_epi8(block, quote);
+      if (recordEnds) {
+        hits =
+            _mm_or_si128(hits, _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
+      }
+      if (const int mask = _mm_movemask_epi8(hits)) {
+        return p + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+      }
+    }
+#endif
+    for (; p < end_; ++p) {
+      const char c = s_[p];
+      if (c == '"' || (recordEnds && isRecordEnd(c))) return p;
+    }
+    return end_;
   }
 
   static FieldSpan span(std::size_t from, std::size_t to) {
