@@ -67,6 +67,14 @@ const ReaderCase kReaderCases[] = {
     {"quotedemptyisrecord", "\"\"\r\n", {{"", "", ""}}},
     {"empty", "", {}},
     {"crcrlf", "a\r\r\nb\r\n", {{"a", "", ""}, {"b", "", ""}}},
+    // Past the last field kept, record ends inside quotes still do not end the record, and
+    // a quote inside an unquoted field opens nothing.
+    {"quotedbreakpastlast", "a,b,c,\"x\r\ny\",z\r\nd,e,f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"literalquotepastlast", "a,b,c,x\"y\r\nd\r\n", {{"a", "b", "c"}, {"d", "", ""}}},
+    {"mixedquotespastlast",
+     "a,b,c,x\" \"y, \"z\r\n\"\"w\nv\",u\r\nq\n",
+     {{"a", "b", "c"}, {"q", "", ""}}},
+    {"tabbeforequotepastlast", "a,b,c,\t\"x\ny\n", {{"a", "b", "c"}, {"y", "", ""}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ReaderRules, ::testing::ValuesIn(kReaderCases),
