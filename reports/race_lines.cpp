@@ -97,6 +97,7 @@ std::string raceConditionsLine(const RecordTable& records, int record) {
 
 void buildRaceLines(Card& card) {
   card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
+  if (card.raceCount == 0) return;  // a refused or empty card has no races to read again
   std::string data;
   if (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data) != ReadStatus::kOk) return;
   // The same reading as the load, keeping only the fields a conditions line is made of.
