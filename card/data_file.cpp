@@ -12,13 +12,10 @@ void emptyCard(Card& card) {
   card.raceCount = 0;
   card.raceStarters.assign(1, 0);
   card.scratchTable.reset(0);
-  card.raceLine.assign(1, std::string());
   card.scratchFileName.clear();
 }
 
-}  // namespace
-
-LoadProblems readDataFile(Card& card) {
+LoadProblems readInto(Card& card) {
   LoadProblems problems;
   emptyCard(card);
   if (card.dataFilePath.empty()) return problems;
@@ -44,8 +41,17 @@ LoadProblems readDataFile(Card& card) {
   problems.dataFileRead = true;
   card.matrix.load(std::move(records));
   card.raceCount = highestRace(card.matrix);
-  card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
   applyScratchFile(card, problems);
+  return problems;
+}
+
+}  // namespace
+
+LoadProblems readDataFile(Card& card) {
+  LoadProblems problems = readInto(card);
+  // The conditions lines are built when a card is opened and kept through the loads that
+  // follow a change of scratches; they only keep pace with the number of races.
+  card.raceLine.resize(static_cast<std::size_t>(card.raceCount + 1));
   return problems;
 }
 

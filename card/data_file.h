@@ -22,8 +22,8 @@ struct LoadProblems {
 
 // Steps 1 and 2 of a load: the data file into card.matrix, raceCount, then the scratch
 // file (created when missing) into card.scratchTable and the card. Everything but
-// dataFilePath is replaced. A refused file leaves the card empty and the scratch file
-// untouched.
+// dataFilePath and the race lines (one per race, kept as they are) is replaced. A refused
+// file leaves the card empty and the scratch file untouched.
 LoadProblems readDataFile(Card& card);
 
 // The scratch-file step alone, for a card whose matrix is loaded.

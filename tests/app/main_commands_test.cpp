@@ -207,8 +207,12 @@ TEST_F(MainCommandsTest, ScratchingRecomputesAndRefillsBothLists) {
     EXPECT_EQ(w.doubleClick(1), "");  // race 1, post 2: the 95 horse
     EXPECT_EQ(w.list().rows[1][4], "S");
   };
+  const std::vector<std::string> lines = card.raceLine;
   ASSERT_TRUE(commands.command(control::kScratch, notify::kClicked));
   EXPECT_EQ(view.labels[control::kViewLabel], "SCRATCH WINDOW");
+  // The recomputation keeps the conditions lines built at the open.
+  EXPECT_EQ(card.raceLine, lines);
+  EXPECT_FALSE(card.raceLine[1].empty());
   EXPECT_EQ(shownHorses(), (std::vector<std::string>{"R1 HORSE 1", "R1 HORSE 3", "R1 HORSE 4"}));
   EXPECT_EQ(commands.list(control::kRaceDetailList).rows.size(), 3u);
   EXPECT_EQ(commands.listRowCount(), 3);
