@@ -1,5 +1,6 @@
 #include "app/list_rows.h"
 
+#include "card/card.h"
 #include "card/columns.h"
 #include "format/mask.h"
 #include "format/numeric.h"
@@ -70,10 +71,12 @@ TextRow raceDetailRowCells(const CardMatrix& m, int row) {
 }
 
 std::vector<int> raceViewRows(const CardMatrix& m, const std::string& selectedRace) {
+  // Entries in no race are never listed, not even under a race line that is empty.
   const long double race = numericValue(selectedRace);
   std::vector<int> rows;
+  if (!(race >= 1)) return rows;
   for (int row = 1; row <= m.entryCount(); ++row) {
-    if (m.value(row, field::kRaceNumber) == race && !m.scratched(row)) rows.push_back(row);
+    if (raceOf(m, row) == race && !m.scratched(row)) rows.push_back(row);
   }
   return rows;
 }

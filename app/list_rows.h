@@ -19,7 +19,8 @@ TextRow entryRowCells(const CardMatrix& matrix, int row);
 TextRow raceDetailRowCells(const CardMatrix& matrix, int row);
 
 // The card rows a race choice lists: the race's entries that are not scratched, in file
-// order. `selectedRace` is the races-list text, read as a number.
+// order. `selectedRace` is the races-list text, read as a number; an empty line (a race
+// with no entries) lists nothing.
 std::vector<int> raceViewRows(const CardMatrix& matrix, const std::string& selectedRace);
 
 }  // namespace kestravo

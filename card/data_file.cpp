@@ -71,6 +71,7 @@ void applyScratchFile(Card& card, LoadProblems& problems) {
     card.scratchTable = readScratchTable(text, entries);
   } else {
     problems.messages.push_back("CANNOT READ THE SCRATCH FILE " + card.scratchFileName);
+    problems.scratchFileRead = false;
     card.scratchTable.reset(entries);
   }
   applyScratchTable(card.scratchTable, card.matrix);

@@ -17,6 +17,9 @@ inline constexpr int kMaxDataFileRecords = 10000;
 // Messages for the user, upper case like every screen text.
 struct LoadProblems {
   bool dataFileRead = false;  // false: cannot be opened, or refused (card left empty)
+  // False when a scratch file exists but cannot be read: the card is computed as if
+  // nothing were scratched or picked.
+  bool scratchFileRead = true;
   std::vector<std::string> messages;
 };
 

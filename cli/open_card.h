@@ -9,7 +9,8 @@
 
 namespace kestravo::cli {
 
-// False when the data file could not be read or was refused (the message is written).
+// False when the data file or its scratch file could not be read, or the data file was
+// refused (the message is written).
 bool openCardForCli(const std::string& path, Card& card, std::ostream& err);
 
 }  // namespace kestravo::cli

@@ -7,10 +7,11 @@ namespace kestravo::cli {
 
 namespace {
 
+// Cells exactly as the lists show them, joined by tabs.
 void printRow(std::ostream& out, const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) out << '\t';
-    out << escapeCell(cells[i]);
+    out << cells[i];
   }
   out << '\n';
 }

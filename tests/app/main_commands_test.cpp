@@ -144,6 +144,17 @@ TEST_F(MainCommandsTest, ARaceWhoseEntriesAreAllScratchedShowsNoRows) {
   EXPECT_EQ(commands.listRowCount(), 0);
 }
 
+TEST_F(MainCommandsTest, ARaceWithNoEntriesListsNoEntryOfNoRace) {
+  open("GAP.DRF",
+       CardBuilder().entry(1, 1, "ONE").entry(0, 1, "NO RACE").entry(3, 1, "THREE").text());
+  ASSERT_EQ(commands.races().size(), 3u);
+  EXPECT_EQ(commands.races()[1], "");
+  chooseRace(1);
+  EXPECT_TRUE(shownHorses().empty());
+  chooseRace(2);
+  EXPECT_EQ(shownHorses(), (std::vector<std::string>{"THREE"}));
+}
+
 TEST_F(MainCommandsTest, EachCommandAcceptsOnlyItsNotificationCodes) {
   open("KSV1208.DRF", twoRaceCard());
   view.selected = 0;

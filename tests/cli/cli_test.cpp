@@ -141,6 +141,24 @@ TEST(Cli, ExitStatusesAndMessages) {
   EXPECT_NE(noSuchRace.err.find("no race 2"), std::string::npos);
 }
 
+TEST(Cli, AnUnreadableScratchFileIsAFileProblem) {
+  TempFolder dir;
+  const std::string card = dir.write("S.DRF", testing::CardBuilder().entry(1, 1).text());
+  std::filesystem::create_directory(dir.file("S.tch"));
+  const Result r = run({"races", card});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "kestravo-cli: CANNOT READ THE SCRATCH FILE " + dir.file("S.tch") + "\n");
+  EXPECT_EQ(r.out, "");
+}
+
+TEST(Cli, RaceShowsCellsAsTheListsDo) {
+  TempFolder dir;
+  const std::string card =
+      dir.write("B.DRF", testing::CardBuilder().entry(1, 1, "O\\BRIEN").set(43, "1A").text());
+  const Result r = run({"race", card, "1"});
+  EXPECT_NE(r.out.find("\n 1\t 1\t1A\tO\\BRIEN\t  0\t"), std::string::npos) << r.out;
+}
+
 TEST(Cli, DumpEscapesTabsAndLineBreaksInCells) {
   EXPECT_EQ(cli::escapeCell("a\tb\r\nc\\d"), "a\\tb\\r\\nc\\\\d");
   TempFolder dir;
