@@ -24,6 +24,8 @@ struct ReaderCase {
   const char* name;
   std::string data;
   Records expected;  // three fields a record
+  // Test listings name the row rather than dumping its bytes.
+  friend void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ReaderRules : public ::testing::TestWithParam<ReaderCase> {};

@@ -11,6 +11,7 @@ struct RankCase {
   const char* name;
   std::vector<long double> values;
   std::vector<int> ranks;
+  friend void PrintTo(const RankCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RankWithinRace : public ::testing::TestWithParam<RankCase> {};
