@@ -71,6 +71,18 @@ long double convertDecimalSlow(std::string_view number) {
 
 long double numericValue(std::string_view text) {
   const size_t n = text.size();
+  // Most cells are empty or a short whole number, often with blanks in front ("  85"):
+  // read those at once.
+  if (n == 0) return 0.0L;
+  if (n <= kMaxExactDigits - 1) {
+    size_t i = 0;
+    while (i < n && text[i] == ' ') ++i;
+    if (i < n && isDigit(text[i])) {
+      uint64_t whole = 0;
+      while (i < n && isDigit(text[i])) whole = whole * 10 + static_cast<uint64_t>(text[i++] - '0');
+      if (i == n) return static_cast<long double>(whole);
+    }
+  }
   size_t i = 0;
   while (i < n && isSkippedInFront(text[i])) ++i;
   const size_t start = i;
@@ -135,9 +147,9 @@ long long roundHalfEven(long double v) {
   constexpr long double kTwoTo63 = 9223372036854775808.0L;
   if (v >= kTwoTo63) return LLONG_MAX;
   if (v < -kTwoTo63) return LLONG_MIN;
-  const long double whole = std::trunc(v);
-  const long double part = v - whole;  // exact: both lie on the same binade's grid
-  long long n = static_cast<long long>(whole);
+  // The conversion truncates towards zero, as trunc would, without a library call.
+  long long n = static_cast<long long>(v);
+  const long double part = v - static_cast<long double>(n);  // exact: same binade's grid
   const bool odd = (n & 1) != 0;
   if (part > 0.5L || (part == 0.5L && odd)) {
     if (n != LLONG_MAX) ++n;  // 2^63 - 0.5 would round past the range
