@@ -18,8 +18,9 @@ ScratchWindow::ScratchWindow(Card& card) : card_(card) {
   for (int h = 1; h <= t.entryCount(); ++h) {
     list_.rows.push_back({Format("##", t.field(h, scratch::kRaceNumber)),
                           Format("##", t.field(h, scratch::kPostPosition)),
-                          t.field(h, scratch::kProgramNumber), t.field(h, scratch::kHorseName),
-                          t.field(h, scratch::kMark)});
+                          std::string(t.field(h, scratch::kProgramNumber)),
+                          std::string(t.field(h, scratch::kHorseName)),
+                          std::string(t.field(h, scratch::kMark))});
   }
 }
 
@@ -34,7 +35,7 @@ std::string ScratchWindow::doubleClick(int row) {
           numericValue(t.field(h, scratch::kPostPosition)) != post) {
         continue;
       }
-      const std::string& mark = t.field(h, scratch::kMark);
+      const std::string_view mark = t.field(h, scratch::kMark);
       if (mark != "" && mark != "S") continue;
       const std::string flipped = mark.empty() ? "S" : "";
       t.setField(h, scratch::kMark, flipped);

@@ -12,7 +12,6 @@
 namespace kestravo {
 
 namespace {
-const std::string kEmpty;
 constexpr int kReservedFrom = 13;  // fields 13..20 and 31..50 hold their own numbers
 constexpr int kReservedTo = 20;
 constexpr int kLastPickFlag = scratch::kFirstPickFlag + kPastRaces - 1;
@@ -20,18 +19,30 @@ constexpr int kLastPickFlag = scratch::kFirstPickFlag + kPastRaces - 1;
 
 void ScratchTable::reset(int entryCount) {
   entryCount_ = entryCount < 0 ? 0 : entryCount;
-  cells_.assign(static_cast<std::size_t>(entryCount_ + 1) * (scratch::kFieldCount + 1),
-                std::string());
+  text_.clear();
+  spans_.assign(static_cast<std::size_t>(entryCount_) * scratch::kFieldCount, FieldSpan{});
 }
 
-const std::string& ScratchTable::field(int row, int f) const {
-  if (row < 1 || row > entryCount_ || f < 1 || f > scratch::kFieldCount) return kEmpty;
-  return cells_[index(row, f)];
+void ScratchTable::load(RecordTable&& records, int entryCount) {
+  entryCount_ = entryCount < 0 ? 0 : entryCount;
+  text_ = std::move(records.text);
+  spans_ = std::move(records.spans);
+  spans_.resize(static_cast<std::size_t>(entryCount_) * scratch::kFieldCount, FieldSpan{});
 }
 
-void ScratchTable::setField(int row, int f, std::string text) {
-  if (row < 1 || row > entryCount_ || f < 1 || f > scratch::kFieldCount) return;
-  cells_[index(row, f)] = std::move(text);
+std::string_view ScratchTable::field(int row, int f) const {
+  if (!inBounds(row, f)) return {};
+  const FieldSpan s = spans_[index(row, f)];
+  return std::string_view(text_).substr(s.offset, s.size);
+}
+
+void ScratchTable::setField(int row, int f, std::string_view text) {
+  if (!inBounds(row, f)) return;
+  // The text may be a view of this table's own buffer, which appending could move.
+  const std::string copy(text);
+  spans_[index(row, f)] =
+      FieldSpan{static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(copy.size())};
+  text_ += copy;
 }
 
 std::string scratchFileName(std::string_view dataFilePath) {
@@ -49,9 +60,7 @@ ScratchTable newScratchTable(const CardMatrix& matrix) {
   ScratchTable table;
   table.reset(matrix.entryCount());
   for (int row = 1; row <= matrix.entryCount(); ++row) {
-    auto copy = [&](int f, int column) {
-      table.setField(row, f, std::string(matrix.text(row, column)));
-    };
+    auto copy = [&](int f, int column) { table.setField(row, f, matrix.text(row, column)); };
     copy(1, field::kFirst);
     copy(2, field::kRaceDate);
     copy(scratch::kRaceNumber, field::kRaceNumber);
@@ -83,7 +92,7 @@ std::string scratchFileText(const ScratchTable& table) {
       text += '"';
       // A quote inside a field would end it early on the next read and shift every field
       // after it, so it is written as an apostrophe.
-      const std::string& value = table.field(row, f);
+      const std::string_view value = table.field(row, f);
       const std::size_t at = text.size();
       text += value;
       std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '"', '\'');
@@ -95,14 +104,8 @@ std::string scratchFileText(const ScratchTable& table) {
 }
 
 ScratchTable readScratchTable(std::string_view text, int entryCount) {
-  const RecordTable records = readRecords(std::string(text), scratch::kFieldCount, entryCount);
   ScratchTable table;
-  table.reset(entryCount);
-  for (int row = 1; row <= records.recordCount; ++row) {
-    for (int f = 1; f <= scratch::kFieldCount; ++f) {
-      table.setField(row, f, std::string(records.field(row, f)));
-    }
-  }
+  table.load(readRecords(std::string(text), scratch::kFieldCount, entryCount), entryCount);
   return table;
 }
 

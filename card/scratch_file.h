@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "card/record_reader.h"
+
 namespace kestravo {
 
 class CardMatrix;
@@ -22,21 +24,31 @@ inline constexpr int kDistance = 8;
 inline constexpr int kFirstPickFlag = 21;  // 21..30: pick flags of past races 1..10
 }  // namespace scratch
 
-// The scratch file as read: rows 1..entryCount, fields 1..50.
+// The scratch file as read: rows 1..entryCount, fields 1..50. Like the card, it keeps the
+// file's own text and points each field into it; a changed field is appended.
 class ScratchTable {
  public:
+  // Rows 1..entryCount of empty fields.
   void reset(int entryCount);
+  // Takes decoded scratch-file records (50 fields a record) as rows 1..entryCount; rows the
+  // file does not have are empty.
+  void load(RecordTable&& records, int entryCount);
   int entryCount() const { return entryCount_; }
-  // Empty outside the table.
-  const std::string& field(int row, int f) const;
-  void setField(int row, int f, std::string text);
+  // Empty outside the table. A returned view stays valid until the next setField.
+  std::string_view field(int row, int f) const;
+  void setField(int row, int f, std::string_view text);
 
  private:
+  bool inBounds(int row, int f) const {
+    return row >= 1 && row <= entryCount_ && f >= 1 && f <= scratch::kFieldCount;
+  }
   std::size_t index(int row, int f) const {
-    return static_cast<std::size_t>(row) * (scratch::kFieldCount + 1) + static_cast<std::size_t>(f);
+    return static_cast<std::size_t>(row - 1) * scratch::kFieldCount +
+           static_cast<std::size_t>(f - 1);
   }
   int entryCount_ = 0;
-  std::vector<std::string> cells_;
+  std::string text_;
+  std::vector<FieldSpan> spans_;
 };
 
 // The data file's name with what follows its last dot replaced by "tch" (".tch" appended

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       kestravo::readScratchTable(kestravo::scratchFileText(first), entries);
   for (int row = 1; row <= entries; ++row) {
     for (int f = 1; f <= kestravo::scratch::kFieldCount; ++f) {
-      std::string expected = first.field(row, f);
+      std::string expected(first.field(row, f));
       for (char& c : expected) {
         if (c == '"') c = '\'';
       }
