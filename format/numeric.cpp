@@ -145,18 +145,11 @@ long double numericValue(std::string_view text) {
 long long roundHalfEven(long double v) {
   if (!std::isfinite(v)) return 0;
   constexpr long double kTwoTo63 = 9223372036854775808.0L;
-  if (v >= kTwoTo63) return LLONG_MAX;
+  if (v >= kTwoTo63 - 0.5L) return LLONG_MAX;
   if (v < -kTwoTo63) return LLONG_MIN;
-  // The conversion truncates towards zero, as trunc would, without a library call.
-  long long n = static_cast<long long>(v);
-  const long double part = v - static_cast<long double>(n);  // exact: same binade's grid
-  const bool odd = (n & 1) != 0;
-  if (part > 0.5L || (part == 0.5L && odd)) {
-    if (n != LLONG_MAX) ++n;  // 2^63 - 0.5 would round past the range
-  } else if (part < -0.5L || (part == -0.5L && odd)) {
-    --n;  // cannot pass LLONG_MIN: -2^63 itself has no fraction
-  }
-  return n;
+  // The floating-point unit rounds to nearest with ties to even, the mode a program starts
+  // in; this one never changes it.
+  return std::llrint(v);
 }
 
 std::string plainWhole(long long n) {
