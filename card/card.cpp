@@ -4,11 +4,15 @@
 
 namespace kestravo {
 
-int raceOf(const CardMatrix& matrix, int row) {
-  const long double r = matrix.value(row, field::kRaceNumber);
+int raceNumberOf(std::string_view raceField) {
+  const long double r = numericValue(raceField);
   if (r < 1 || r > kMaxRaceNumber) return 0;
   const int race = static_cast<int>(r);
   return static_cast<long double>(race) == r ? race : 0;
+}
+
+int raceOf(const CardMatrix& matrix, int row) {
+  return raceNumberOf(matrix.text(row, field::kRaceNumber));
 }
 
 int highestRace(const CardMatrix& matrix) {

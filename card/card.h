@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "card/card_matrix.h"
@@ -27,8 +28,11 @@ struct Card {
   int entryCount() const { return matrix.entryCount(); }
 };
 
-// The race an entry runs in: R when its race number reads exactly R in 1..99, else 0
-// (an entry in no race).
+// The race a race-number text denotes: R when it reads exactly R in 1..99, else 0 (no
+// race).
+int raceNumberOf(std::string_view raceField);
+
+// The race an entry runs in, by its race number; 0 for an entry in no race.
 int raceOf(const CardMatrix& matrix, int row);
 
 // The highest race that has an entry; 0 when none.

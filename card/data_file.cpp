@@ -68,7 +68,7 @@ void applyScratchFile(Card& card, LoadProblems& problems) {
       problems.messages.push_back(error);
     }
   } else if (readWholeFile(card.scratchFileName, kMaxDataFileBytes, text) == ReadStatus::kOk) {
-    card.scratchTable = readScratchTable(text, entries);
+    card.scratchTable = readScratchTable(std::move(text), entries);
   } else {
     problems.messages.push_back("CANNOT READ THE SCRATCH FILE " + card.scratchFileName);
     problems.scratchFileRead = false;

@@ -103,9 +103,9 @@ std::string scratchFileText(const ScratchTable& table) {
   return text;
 }
 
-ScratchTable readScratchTable(std::string_view text, int entryCount) {
+ScratchTable readScratchTable(std::string text, int entryCount) {
   ScratchTable table;
-  table.load(readRecords(std::string(text), scratch::kFieldCount, entryCount), entryCount);
+  table.load(readRecords(std::move(text), scratch::kFieldCount, entryCount), entryCount);
   return table;
 }
 

@@ -63,7 +63,7 @@ std::string scratchFileText(const ScratchTable& table);
 
 // Reads the text of a scratch file for `entryCount` entries: missing lines and fields are
 // empty, extra ones ignored.
-ScratchTable readScratchTable(std::string_view text, int entryCount);
+ScratchTable readScratchTable(std::string text, int entryCount);
 
 // Writes the whole scratch file through a temporary file in the same folder renamed over
 // the old one, so a crash or a full disk never leaves a half-written file. On failure the

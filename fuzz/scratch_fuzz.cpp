@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const int entries = data[0] % 32;
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-  const kestravo::ScratchTable first = kestravo::readScratchTable(text, entries);
+  const kestravo::ScratchTable first = kestravo::readScratchTable(std::string(text), entries);
   const kestravo::ScratchTable again =
       kestravo::readScratchTable(kestravo::scratchFileText(first), entries);
   for (int row = 1; row <= entries; ++row) {

@@ -105,8 +105,8 @@ void buildRaceLines(Card& card) {
       readRecords(std::move(data), kLastConditionsField, kMaxDataFileRecords);
   std::vector<int> source(static_cast<std::size_t>(card.raceCount + 1), 0);
   for (int record = 1; record <= records.recordCount; ++record) {
-    const long double race = numericValue(records.field(record, field::kRaceNumber));
-    if (race < 1 || race > card.raceCount || race != std::floor(race)) continue;
+    const int race = raceNumberOf(records.field(record, field::kRaceNumber));
+    if (race == 0 || race > card.raceCount) continue;
     const auto r = static_cast<std::size_t>(race);
     const bool postOne = numericValue(records.field(record, field::kPostPosition)) == 1;
     if (postOne || source[r] == 0) source[r] = record;
