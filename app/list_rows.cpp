@@ -4,6 +4,7 @@
 #include "card/columns.h"
 #include "format/mask.h"
 #include "format/numeric.h"
+#include "oddsline/columns.h"
 
 namespace kestravo {
 
@@ -44,11 +45,11 @@ TextRow entryRowCells(const CardMatrix& m, int row) {
                 {field::kPostPosition, "##"},
                 {field::kProgramNumber, nullptr},
                 {field::kHorseName, nullptr},
-                {pastRace(field::kPastSpeed, 1), "###"},
+                {field::kPastSpeed.race(1), "###"},
                 {col::kACL3, "###"},
                 {field::kPrime, "###"},
                 {col::kEPLR, "###"},
-                {pastRace(field::kPastLate, 1), "###"},
+                {field::kPastLate.race(1), "###"},
                 {col::kKOL, nullptr}});
 }
 

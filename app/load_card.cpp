@@ -1,5 +1,6 @@
 #include "app/load_card.h"
 
+#include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
 #include "oddsline/odds_line.h"

@@ -14,6 +14,7 @@
 #include "app/load_card.h"
 #include "card/columns.h"
 #include "card/record_reader.h"
+#include "oddsline/columns.h"
 #include "tools/samplecard/sample_card.h"
 
 namespace {

@@ -35,7 +35,7 @@ int digitsValue(std::string_view text, std::size_t width) {
 
 // Field 224 (days since the last race) then the nine gaps between past races.
 constexpr int spacingField(int j) {
-  return j == 1 ? field::kDaysSinceLastRace : pastRace(field::kPastDayGap, j - 1);
+  return j == 1 ? field::kDaysSinceLastRace : field::kPastDayGap.race(j - 1);
 }
 
 }  // namespace
@@ -61,21 +61,21 @@ long long dayNumber(std::string_view date) {
 
 void computeDates(CardMatrix& matrix, int row) {
   for (int j = 1; j <= kPastRaces; ++j) {
-    matrix.setText(row, pastRace(col::kDaysSincePast, j), matrix.text(row, spacingField(j)));
+    matrix.setText(row, col::kDaysSincePast.race(j), matrix.text(row, spacingField(j)));
   }
   for (int j = 1; j <= kPastRaces; ++j) {
-    matrix.setText(row, pastRace(col::kPastRaceExists, j),
+    matrix.setText(row, col::kPastRaceExists.race(j),
                    matrix.value(row, spacingField(j)) > 0 ? "1" : "0");
   }
   matrix.setWhole(row, col::kRaceDayNumber, dayNumber(matrix.text(row, field::kRaceDate)));
   if (matrix.scratched(row)) {
-    for (int w = 1; w <= kWorkouts; ++w) matrix.setText(row, workout(col::kWorkoutDays, w), "");
+    for (int w = 1; w <= kWorkouts; ++w) matrix.setText(row, col::kWorkoutDays.work(w), "");
     return;
   }
   const long long raceDay = roundHalfEven(matrix.value(row, col::kRaceDayNumber));
   for (int w = 1; w <= kWorkouts; ++w) {
-    const long long worked = dayNumber(matrix.text(row, workout(field::kWorkoutDate, w)));
-    matrix.setWhole(row, workout(col::kWorkoutDays, w), raceDay - worked);
+    const long long worked = dayNumber(matrix.text(row, field::kWorkoutDate.work(w)));
+    matrix.setWhole(row, col::kWorkoutDays.work(w), raceDay - worked);
   }
 }
 

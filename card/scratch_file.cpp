@@ -14,7 +14,7 @@ namespace kestravo {
 namespace {
 constexpr int kReservedFrom = 13;  // fields 13..20 and 31..50 hold their own numbers
 constexpr int kReservedTo = 20;
-constexpr int kLastPickFlag = scratch::kFirstPickFlag + kPastRaces - 1;
+constexpr int kLastPickFlag = scratch::kPickFlags.last();
 }  // namespace
 
 void ScratchTable::reset(int entryCount) {
@@ -75,7 +75,7 @@ ScratchTable newScratchTable(const CardMatrix& matrix) {
     copy(11, field::kClassification);
     copy(12, field::kMorningLine);
     for (int f = kReservedFrom; f <= kReservedTo; ++f) table.setField(row, f, std::to_string(f));
-    table.setField(row, scratch::kFirstPickFlag, "1");
+    table.setField(row, scratch::kPickFlags.race(1), "1");
     for (int f = kLastPickFlag + 1; f <= scratch::kFieldCount; ++f) {
       table.setField(row, f, std::to_string(f));
     }
@@ -119,8 +119,7 @@ void applyScratchTable(const ScratchTable& table, CardMatrix& matrix) {
   for (int row = 1; row <= matrix.entryCount(); ++row) {
     matrix.setText(row, col::kScratchMark, table.field(row, scratch::kMark));
     for (int j = 1; j <= kPastRaces; ++j) {
-      matrix.setText(row, pastRace(col::kPickFlag, j),
-                     table.field(row, pastRace(scratch::kFirstPickFlag, j)));
+      matrix.setText(row, col::kPickFlag.race(j), table.field(row, scratch::kPickFlags.race(j)));
     }
   }
 }

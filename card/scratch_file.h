@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "card/blocks.h"
 #include "card/record_reader.h"
 
 namespace kestravo {
@@ -21,7 +22,7 @@ inline constexpr int kProgramNumber = 5;
 inline constexpr int kHorseName = 6;
 inline constexpr int kMark = 7;  // "S" scratched, "" running
 inline constexpr int kDistance = 8;
-inline constexpr int kFirstPickFlag = 21;  // 21..30: pick flags of past races 1..10
+inline constexpr PastRaceBlock kPickFlags{21};  // pick flags of past races 1..10
 }  // namespace scratch
 
 // The scratch file as read: rows 1..entryCount, fields 1..50. Like the card, it keeps the

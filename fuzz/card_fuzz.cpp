@@ -13,6 +13,7 @@
 
 #include "app/load_card.h"
 #include "card/columns.h"
+#include "oddsline/columns.h"
 
 namespace {
 

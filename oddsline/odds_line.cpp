@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "card/columns.h"
+#include "oddsline/columns.h"
 #include "oddsline/ranking.h"
 
 namespace kestravo {
@@ -22,10 +23,10 @@ struct Category {
 
 // In the order they are ranked.
 constexpr std::array<Category, 5> kCategories = {{
-    {pastRace(field::kPastSpeed, 1), col::kSRLRRank, col::kSRLRPoints},
+    {field::kPastSpeed.race(1), col::kSRLRRank, col::kSRLRPoints},
     {field::kPrime, col::kPrimeRank, col::kPrimePoints},
     {col::kEPLR, col::kEPLRRank, col::kEPLRPoints},
-    {pastRace(field::kPastLate, 1), col::kLPLRRank, col::kLPLRPoints},
+    {field::kPastLate.race(1), col::kLPLRRank, col::kLPLRPoints},
     {col::kACL3, col::kACL3Rank, col::kACL3Points},
 }};
 
@@ -52,9 +53,9 @@ void selectEPLR(CardMatrix& m, int row) {
   if (m.scratched(row) || !(yards > 0)) {
     m.setText(row, col::kEPLR, "0");
   } else if (yards <= kSprintYards) {
-    m.setText(row, col::kEPLR, m.text(row, pastRace(col::kE1, 1)));
+    m.setText(row, col::kEPLR, m.text(row, col::kE1.race(1)));
   } else {
-    m.setText(row, col::kEPLR, m.text(row, pastRace(col::kE2, 1)));
+    m.setText(row, col::kEPLR, m.text(row, col::kE2.race(1)));
   }
 }
 

@@ -8,6 +8,7 @@
 #include "card/columns.h"
 #include "format/mask.h"
 #include "format/text.h"
+#include "oddsline/columns.h"
 
 namespace kestravo {
 
@@ -18,7 +19,7 @@ constexpr long double kPurseThousands = 1000;
 constexpr const char* kNotOneRace = "***";
 
 struct Average {
-  int figureBlock;
+  PastRaceBlock figureBlock;
   int column;
 };
 
@@ -34,15 +35,14 @@ constexpr std::array<int, 5> kSingleRaceColumns = {col::kPickedClass, col::kPick
                                                    col::kPickedDistance};
 
 void singleRace(CardMatrix& m, int row, int j) {
-  std::string cls(m.text(row, pastRace(field::kPastClassText, j)));
-  cls += trimBlanks(Format("###", m.value(row, pastRace(field::kPastPurse, j)) / kPurseThousands));
+  std::string cls(m.text(row, field::kPastClassText.race(j)));
+  cls += trimBlanks(Format("###", m.value(row, field::kPastPurse.race(j)) / kPurseThousands));
   m.setText(row, col::kPickedClass, cls);
-  m.setText(row, col::kPickedFinish, m.text(row, pastRace(field::kPastFinishPosition, j)));
-  m.setMasked(row, col::kPickedBeaten, "##.##",
-              m.value(row, pastRace(field::kPastFinishLengths, j)));
-  m.setText(row, col::kPickedSurface, m.text(row, pastRace(field::kPastSurface, j)));
+  m.setText(row, col::kPickedFinish, m.text(row, field::kPastFinishPosition.race(j)));
+  m.setMasked(row, col::kPickedBeaten, "##.##", m.value(row, field::kPastFinishMargin.race(j)));
+  m.setText(row, col::kPickedSurface, m.text(row, field::kPastSurface.race(j)));
   m.setMasked(row, col::kPickedDistance, "##.#",
-              std::fabs(m.value(row, pastRace(field::kPastDistance, j))) / kYardsPerFurlong);
+              std::fabs(m.value(row, field::kPastDistance.race(j))) / kYardsPerFurlong);
 }
 
 }  // namespace
@@ -52,10 +52,10 @@ void computePickedRaces(CardMatrix& m, int row) {
   long double picks = 0;
   long double divisor = 0;
   for (int j = 1; j <= kPastRaces; ++j) {
-    flag[static_cast<std::size_t>(j)] = m.value(row, pastRace(col::kPickFlag, j));
+    flag[static_cast<std::size_t>(j)] = m.value(row, col::kPickFlag.race(j));
     const long double f = flag[static_cast<std::size_t>(j)];
     picks += f;
-    if (f != 0) divisor += m.value(row, pastRace(col::kPastRaceExists, j)) * f;
+    if (f != 0) divisor += m.value(row, col::kPastRaceExists.race(j)) * f;
   }
 
   for (const Average& a : kAverages) {
@@ -67,7 +67,7 @@ void computePickedRaces(CardMatrix& m, int row) {
     for (int j = 1; j <= kPastRaces; ++j) {
       // An unpicked race adds nothing (a cell never reads as infinite), so it is not read.
       const long double f = flag[static_cast<std::size_t>(j)];
-      if (f != 0) sum += m.value(row, pastRace(a.figureBlock, j)) * f;
+      if (f != 0) sum += m.value(row, a.figureBlock.race(j)) * f;
     }
     // Picks of races the horse never ran leave nothing to average over.
     m.setMasked(row, a.column, "###", divisor == 0 ? 0 : sum / divisor);

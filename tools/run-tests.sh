@@ -4,6 +4,7 @@
 set -euo pipefail
 KESTRAVO_WERROR=ON source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" "${1:-}"
 "$KESTRAVO_ROOT/tools/check-format.sh"
+"$KESTRAVO_ROOT/tools/check-constants.sh"
 # A locale whose decimal mark is a comma, so the tests can show that cards read the same
 # whatever the desktop's language.
 locales="$KESTRAVO_BUILD/locales"

@@ -5,6 +5,7 @@
 #include "app/list_rows.h"
 #include "app/scratch_window.h"
 #include "card/columns.h"
+#include "oddsline/columns.h"
 #include "support/card_builder.h"
 
 namespace kestravo {
@@ -40,12 +41,12 @@ std::string handWorkedRace() {
   for (const Runner& r : runners) {
     b.entry(1, post++, r.name)
         .set(field::kDistance, "1320")
-        .set(pastRace(field::kPastDistance, 1), "1320")
-        .set(pastRace(field::kPastSpeed, 1), r.speed)
+        .set(field::kPastDistance.race(1), "1320")
+        .set(field::kPastSpeed.race(1), r.speed)
         .set(field::kPrime, r.prime)
-        .set(pastRace(field::kPastPace1, 1), r.pace1)
-        .set(pastRace(field::kPastLate, 1), r.late);
-    for (int j = 1; j <= 3; ++j) b.set(pastRace(field::kPastClassFigure, j), r.classFigure);
+        .set(field::kPastPace1.race(1), r.pace1)
+        .set(field::kPastLate.race(1), r.late);
+    for (int j = 1; j <= 3; ++j) b.set(field::kPastClassFigure.race(j), r.classFigure);
   }
   return b.text();
 }
@@ -110,8 +111,8 @@ TEST(LoadCard, ARaceWhoseEntriesAreAllScratchedPricesEveryHorseLong) {
 TEST(LoadCard, ALoneRunnerCollectsTenPerCategoryItRates) {
   TempFolder dir;
   Card card;
-  card.dataFilePath = dir.write(
-      "ONE.DRF", CardBuilder().entry(1, 1).set(pastRace(field::kPastSpeed, 1), "60").text());
+  card.dataFilePath =
+      dir.write("ONE.DRF", CardBuilder().entry(1, 1).set(field::kPastSpeed.race(1), "60").text());
   loadCard(card);
   EXPECT_EQ(card.matrix.text(1, col::kTotalPoints), "  10");
   EXPECT_EQ(card.matrix.text(1, col::kKOL), "10-1");
@@ -122,7 +123,7 @@ TEST(LoadCard, EntriesInNoRaceGetFiguresButNoRanks) {
   Card card;
   card.dataFilePath = dir.write("NONE.DRF", CardBuilder()
                                                 .entry(0, 1)
-                                                .set(pastRace(field::kPastSpeed, 1), "60")
+                                                .set(field::kPastSpeed.race(1), "60")
                                                 .set(field::kRaceDate, "20261208")
                                                 .text());
   loadCard(card);

@@ -8,6 +8,7 @@
 #include "app/controls.h"
 #include "app/scratch_window.h"
 #include "card/columns.h"
+#include "oddsline/columns.h"
 #include "support/card_builder.h"
 
 namespace kestravo {
@@ -50,7 +51,7 @@ std::string twoRaceCard() {
   for (int post = 1; post <= 4; ++post) {
     b.entry(1, post, "R1 HORSE " + std::to_string(post))
         .set(field::kProgramNumber, std::to_string(post))
-        .set(pastRace(field::kPastSpeed, 1), speeds[post - 1])
+        .set(field::kPastSpeed.race(1), speeds[post - 1])
         .set(field::kPrime, std::to_string(100 - post));
   }
   b.entry(2, 1, "R2 FIRST").entry(2, 2, "R2 SECOND");

@@ -40,50 +40,50 @@ class DayCounts : public ::testing::Test {
     m.reset(1);
     m.setText(1, field::kRaceDate, "20240315");
     m.setText(1, field::kDaysSinceLastRace, "21");
-    m.setText(1, pastRace(field::kPastDayGap, 1), "35");
-    m.setText(1, pastRace(field::kPastDayGap, 2), "-4");
-    m.setText(1, workout(field::kWorkoutDate, 1), "20240315");
-    m.setText(1, workout(field::kWorkoutDate, 2), "20240308");
-    m.setText(1, workout(field::kWorkoutDate, 3), "20231230");
+    m.setText(1, field::kPastDayGap.race(1), "35");
+    m.setText(1, field::kPastDayGap.race(2), "-4");
+    m.setText(1, field::kWorkoutDate.work(1), "20240315");
+    m.setText(1, field::kWorkoutDate.work(2), "20240308");
+    m.setText(1, field::kWorkoutDate.work(3), "20231230");
   }
   CardMatrix m;
 };
 
 TEST_F(DayCounts, CopiesSpacingAndFlagsActivity) {
   computeDates(m, 1);
-  EXPECT_EQ(m.text(1, col::kDaysSincePast), "21");
-  EXPECT_EQ(m.text(1, pastRace(col::kDaysSincePast, 2)), "35");
-  EXPECT_EQ(m.text(1, pastRace(col::kDaysSincePast, 3)), "-4");
-  EXPECT_EQ(m.text(1, pastRace(col::kDaysSincePast, 4)), "");
-  EXPECT_EQ(m.text(1, col::kPastRaceExists), "1");
-  EXPECT_EQ(m.text(1, pastRace(col::kPastRaceExists, 2)), "1");
-  EXPECT_EQ(m.text(1, pastRace(col::kPastRaceExists, 3)), "0");
-  EXPECT_EQ(m.text(1, pastRace(col::kPastRaceExists, 10)), "0");
+  EXPECT_EQ(m.text(1, col::kDaysSincePast.race(1)), "21");
+  EXPECT_EQ(m.text(1, col::kDaysSincePast.race(2)), "35");
+  EXPECT_EQ(m.text(1, col::kDaysSincePast.race(3)), "-4");
+  EXPECT_EQ(m.text(1, col::kDaysSincePast.race(4)), "");
+  EXPECT_EQ(m.text(1, col::kPastRaceExists.race(1)), "1");
+  EXPECT_EQ(m.text(1, col::kPastRaceExists.race(2)), "1");
+  EXPECT_EQ(m.text(1, col::kPastRaceExists.race(3)), "0");
+  EXPECT_EQ(m.text(1, col::kPastRaceExists.race(10)), "0");
 }
 
 TEST_F(DayCounts, WorkoutAgesCountFromTheRaceDay) {
   computeDates(m, 1);
   EXPECT_EQ(m.text(1, col::kRaceDayNumber), " 7380");
-  EXPECT_EQ(m.text(1, workout(col::kWorkoutDays, 1)), " 0");
-  EXPECT_EQ(m.text(1, workout(col::kWorkoutDays, 2)), " 7");
-  EXPECT_EQ(m.text(1, workout(col::kWorkoutDays, 3)), " 76");  // across the turn of the year
+  EXPECT_EQ(m.text(1, col::kWorkoutDays.work(1)), " 0");
+  EXPECT_EQ(m.text(1, col::kWorkoutDays.work(2)), " 7");
+  EXPECT_EQ(m.text(1, col::kWorkoutDays.work(3)), " 76");  // across the turn of the year
   // An empty workout date counts from day 0: the race's own day number.
-  EXPECT_EQ(m.text(1, workout(col::kWorkoutDays, 4)), " 7380");
+  EXPECT_EQ(m.text(1, col::kWorkoutDays.work(4)), " 7380");
 }
 
 TEST_F(DayCounts, AScratchedHorseHasNoWorkoutAges) {
   m.setText(1, col::kScratchMark, "S");
   computeDates(m, 1);
   EXPECT_EQ(m.text(1, col::kRaceDayNumber), " 7380");
-  EXPECT_EQ(m.text(1, col::kDaysSincePast), "21");
-  EXPECT_EQ(m.text(1, col::kPastRaceExists), "1");
-  for (int w = 1; w <= kWorkouts; ++w) EXPECT_EQ(m.text(1, workout(col::kWorkoutDays, w)), "");
+  EXPECT_EQ(m.text(1, col::kDaysSincePast.race(1)), "21");
+  EXPECT_EQ(m.text(1, col::kPastRaceExists.race(1)), "1");
+  for (int w = 1; w <= kWorkouts; ++w) EXPECT_EQ(m.text(1, col::kWorkoutDays.work(w)), "");
 }
 
 TEST_F(DayCounts, AFutureWorkoutGivesANegativeCount) {
-  m.setText(1, workout(field::kWorkoutDate, 1), "20240320");
+  m.setText(1, field::kWorkoutDate.work(1), "20240320");
   computeDates(m, 1);
-  EXPECT_EQ(m.text(1, workout(col::kWorkoutDays, 1)), "-5");
+  EXPECT_EQ(m.text(1, col::kWorkoutDays.work(1)), "-5");
 }
 
 }  // namespace

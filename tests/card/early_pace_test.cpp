@@ -56,14 +56,14 @@ class PastRaces : public ::testing::Test {
  protected:
   void SetUp() override { m.reset(1); }
   void pace(int j, const char* yards) {
-    m.setText(1, pastRace(field::kPastDistance, j), yards);
-    m.setText(1, pastRace(field::kPastPace1, j), "p1");
-    m.setText(1, pastRace(field::kPastPace2, j), "p2");
-    m.setText(1, pastRace(field::kPastPace3, j), "p3");
-    m.setText(1, pastRace(field::kPastPace4, j), "p4");
+    m.setText(1, field::kPastDistance.race(j), yards);
+    m.setText(1, field::kPastPace1.race(j), "p1");
+    m.setText(1, field::kPastPace2.race(j), "p2");
+    m.setText(1, field::kPastPace3.race(j), "p3");
+    m.setText(1, field::kPastPace4.race(j), "p4");
   }
-  std::string e1(int j) { return std::string(m.text(1, pastRace(col::kE1, j))); }
-  std::string e2(int j) { return std::string(m.text(1, pastRace(col::kE2, j))); }
+  std::string e1(int j) { return std::string(m.text(1, col::kE1.race(j))); }
+  std::string e2(int j) { return std::string(m.text(1, col::kE2.race(j))); }
   CardMatrix m;
 };
 
@@ -81,23 +81,23 @@ TEST_F(PastRaces, PaceFiguresFollowTheDistance) {
 }
 
 TEST_F(PastRaces, AllWeatherMarksTheSurface) {
-  m.setText(1, pastRace(field::kPastSurface, 1), "D");
-  m.setText(1, pastRace(field::kPastAllWeather, 1), "A");
-  m.setText(1, pastRace(field::kPastSurface, 2), "T");
-  m.setText(1, pastRace(field::kPastAllWeather, 2), "a");
+  m.setText(1, field::kPastSurface.race(1), "D");
+  m.setText(1, field::kPastAllWeather.race(1), "A");
+  m.setText(1, field::kPastSurface.race(2), "T");
+  m.setText(1, field::kPastAllWeather.race(2), "a");
   computeEarlyPace(m, 1);
-  EXPECT_EQ(m.text(1, pastRace(field::kPastSurface, 1)), "A");
-  EXPECT_EQ(m.text(1, pastRace(field::kPastSurface, 2)), "T");
+  EXPECT_EQ(m.text(1, field::kPastSurface.race(1)), "A");
+  EXPECT_EQ(m.text(1, field::kPastSurface.race(2)), "T");
 }
 
 TEST_F(PastRaces, EarlyPointsAddTheThreeScores) {
-  m.setText(1, pastRace(field::kPastFirstCallPosition, 3), "2");
-  m.setText(1, pastRace(field::kPastFirstCallLengths, 3), "1.5");
-  m.setText(1, pastRace(field::kPastSecondCallPosition, 3), "1");
-  m.setText(1, pastRace(field::kPastFirstFraction, 3), "22.2");
+  m.setText(1, field::kPastFirstCallPosition.race(3), "2");
+  m.setText(1, field::kPastFirstCallBehind.race(3), "1.5");
+  m.setText(1, field::kPastSecondCallPosition.race(3), "1");
+  m.setText(1, field::kPastFirstFraction.race(3), "22.2");
   computeEarlyPace(m, 1);
-  EXPECT_EQ(m.text(1, pastRace(col::kEarlyPoints, 3)), " 76");  // 26 + 30 + 20
-  EXPECT_EQ(m.text(1, pastRace(col::kEarlyPoints, 1)), " 0");
+  EXPECT_EQ(m.text(1, col::kEarlyPoints.race(3)), " 76");  // 26 + 30 + 20
+  EXPECT_EQ(m.text(1, col::kEarlyPoints.race(1)), " 0");
 }
 
 TEST_F(PastRaces, ClassAverageOfTheLastThree) {
@@ -114,9 +114,9 @@ TEST_F(PastRaces, ClassAverageOfTheLastThree) {
       {"80", "85", "86", "  84"},  // 83.67 rounds up
   };
   for (const Row& r : rows) {
-    m.setText(1, pastRace(field::kPastClassFigure, 1), r.c1);
-    m.setText(1, pastRace(field::kPastClassFigure, 2), r.c2);
-    m.setText(1, pastRace(field::kPastClassFigure, 3), r.c3);
+    m.setText(1, field::kPastClassFigure.race(1), r.c1);
+    m.setText(1, field::kPastClassFigure.race(2), r.c2);
+    m.setText(1, field::kPastClassFigure.race(3), r.c3);
     computeEarlyPace(m, 1);
     EXPECT_EQ(m.text(1, col::kACL3), r.acl3) << r.c1 << "," << r.c2 << "," << r.c3;
   }
@@ -125,16 +125,16 @@ TEST_F(PastRaces, ClassAverageOfTheLastThree) {
 TEST_F(PastRaces, AScratchedHorseKeepsOnlyItsEarlyPoints) {
   m.setText(1, col::kScratchMark, "S");
   pace(1, "1320");
-  m.setText(1, pastRace(field::kPastSurface, 1), "D");
-  m.setText(1, pastRace(field::kPastAllWeather, 1), "A");
-  m.setText(1, pastRace(field::kPastClassFigure, 1), "80");
-  m.setText(1, pastRace(field::kPastFirstCallPosition, 1), "1");
+  m.setText(1, field::kPastSurface.race(1), "D");
+  m.setText(1, field::kPastAllWeather.race(1), "A");
+  m.setText(1, field::kPastClassFigure.race(1), "80");
+  m.setText(1, field::kPastFirstCallPosition.race(1), "1");
   computeEarlyPace(m, 1);
   EXPECT_EQ(e1(1), "0");
   EXPECT_EQ(e2(1), "0");
   EXPECT_EQ(m.text(1, col::kACL3), "0");
-  EXPECT_EQ(m.text(1, pastRace(field::kPastSurface, 1)), "D");
-  EXPECT_EQ(m.text(1, pastRace(col::kEarlyPoints, 1)), " 30");
+  EXPECT_EQ(m.text(1, field::kPastSurface.race(1)), "D");
+  EXPECT_EQ(m.text(1, col::kEarlyPoints.race(1)), " 30");
 }
 
 }  // namespace

@@ -65,8 +65,8 @@ TEST(ScratchFile, FirstLoadCreatesItWithNothingScratchedAndRaceOnePicked) {
   EXPECT_EQ(text.substr(0, first.size()), first);
   EXPECT_NE(text.find("\"1A\",\"SECOND HORSE\",\"\",\"1760\""), std::string::npos);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
-  EXPECT_EQ(card.matrix.text(1, col::kPickFlag), "1");
-  EXPECT_EQ(card.matrix.text(2, pastRace(col::kPickFlag, 2)), "");
+  EXPECT_EQ(card.matrix.text(1, col::kPickFlag.race(1)), "1");
+  EXPECT_EQ(card.matrix.text(2, col::kPickFlag.race(2)), "");
   EXPECT_FALSE(card.matrix.scratched(1));
 }
 
@@ -111,9 +111,9 @@ TEST(ScratchFile, AShorterFileLeavesTheRestUnscratchedAndUnpicked) {
   dir.write("CARD.tch", line);
   const Card card = loadFrom(path);
   EXPECT_TRUE(card.matrix.scratched(1));
-  EXPECT_EQ(card.matrix.text(1, pastRace(col::kPickFlag, 2)), "1");
+  EXPECT_EQ(card.matrix.text(1, col::kPickFlag.race(2)), "1");
   EXPECT_FALSE(card.matrix.scratched(2));
-  EXPECT_EQ(card.matrix.text(2, col::kPickFlag), "");
+  EXPECT_EQ(card.matrix.text(2, col::kPickFlag.race(1)), "");
   EXPECT_EQ(card.scratchTable.field(3, scratch::kMark), "");
 }
 
@@ -146,7 +146,7 @@ TEST(ScratchFile, UnwritableFolderIsToldAndTheCardStillComputes) {
   ASSERT_EQ(problems.messages.size(), 1u);
   EXPECT_EQ(problems.messages[0], "CANNOT WRITE THE SCRATCH FILE /proc/version.tch");
   EXPECT_EQ(card.entryCount(), 1);
-  EXPECT_EQ(card.matrix.text(1, col::kPickFlag), "1");
+  EXPECT_EQ(card.matrix.text(1, col::kPickFlag.race(1)), "1");
 }
 
 TEST(ScratchFile, AFailedRewriteKeepsThePreviousFile) {

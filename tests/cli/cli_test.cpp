@@ -10,6 +10,7 @@
 #include "card/columns.h"
 #include "card/data_file.h"
 #include "card/record_reader.h"
+#include "oddsline/columns.h"
 #include "support/card_builder.h"
 
 namespace kestravo {

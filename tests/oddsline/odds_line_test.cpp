@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "card/columns.h"
+#include "oddsline/columns.h"
 
 namespace kestravo {
 namespace {
@@ -40,8 +41,8 @@ TEST(OddsLine, EPLRTakesE1UpTo1650YardsAndE2Beyond) {
   const char* distances[] = {"", "1650", "1651", "-1650", "0", "1320"};
   for (int row = 1; row <= 5; ++row) {
     m.setText(row, field::kDistance, distances[row]);
-    m.setText(row, pastRace(col::kE1, 1), "e1");
-    m.setText(row, pastRace(col::kE2, 1), "e2");
+    m.setText(row, col::kE1.race(1), "e1");
+    m.setText(row, col::kE2.race(1), "e2");
   }
   m.setText(5, col::kScratchMark, "S");
   for (int row = 1; row <= 5; ++row) selectEPLR(m, row);

@@ -4,6 +4,7 @@
 
 #include "card/card_matrix.h"
 #include "card/columns.h"
+#include "oddsline/columns.h"
 
 namespace kestravo {
 namespace {
@@ -15,23 +16,23 @@ class PickedRaces : public ::testing::Test {
     // Three past races run; race 4 never happened.
     const char* speed[] = {"80", "70", "90", "99"};
     for (int j = 1; j <= 4; ++j) {
-      m.setText(1, pastRace(col::kPastRaceExists, j), j <= 3 ? "1" : "0");
-      m.setText(1, pastRace(field::kPastSpeed, j), speed[j - 1]);
-      m.setText(1, pastRace(col::kE1, j), "90");
-      m.setText(1, pastRace(col::kE2, j), "85");
-      m.setText(1, pastRace(field::kPastLate, j), "77");
+      m.setText(1, col::kPastRaceExists.race(j), j <= 3 ? "1" : "0");
+      m.setText(1, field::kPastSpeed.race(j), speed[j - 1]);
+      m.setText(1, col::kE1.race(j), "90");
+      m.setText(1, col::kE2.race(j), "85");
+      m.setText(1, field::kPastLate.race(j), "77");
     }
-    m.setText(1, pastRace(field::kPastDistance, 1), "1320");
-    m.setText(1, pastRace(field::kPastSurface, 1), "D");
-    m.setText(1, pastRace(field::kPastClassText, 1), "M");
-    m.setText(1, pastRace(field::kPastPurse, 1), "40000");
-    m.setText(1, pastRace(field::kPastFinishPosition, 1), "3");
-    m.setText(1, pastRace(field::kPastFinishLengths, 1), "2.25");
-    m.setText(1, pastRace(field::kPastDistance, 3), "-1870");
+    m.setText(1, field::kPastDistance.race(1), "1320");
+    m.setText(1, field::kPastSurface.race(1), "D");
+    m.setText(1, field::kPastClassText.race(1), "M");
+    m.setText(1, field::kPastPurse.race(1), "40000");
+    m.setText(1, field::kPastFinishPosition.race(1), "3");
+    m.setText(1, field::kPastFinishMargin.race(1), "2.25");
+    m.setText(1, field::kPastDistance.race(3), "-1870");
   }
   void pick(std::initializer_list<int> races) {
-    for (int j = 1; j <= kPastRaces; ++j) m.setText(1, pastRace(col::kPickFlag, j), "");
-    for (int j : races) m.setText(1, pastRace(col::kPickFlag, j), "1");
+    for (int j = 1; j <= kPastRaces; ++j) m.setText(1, col::kPickFlag.race(j), "");
+    for (int j : races) m.setText(1, col::kPickFlag.race(j), "1");
     computePickedRaces(m, 1);
   }
   std::string cell(int column) { return std::string(m.text(1, column)); }
@@ -83,8 +84,8 @@ TEST_F(PickedRaces, PicksOfRacesNeverRunAverageToZero) {
 
 TEST_F(PickedRaces, FlagsSummingToOneWithoutAWholePickLeaveTheRaceEmpty) {
   pick({});
-  m.setText(1, pastRace(col::kPickFlag, 1), "0.5");
-  m.setText(1, pastRace(col::kPickFlag, 2), "0.5");
+  m.setText(1, col::kPickFlag.race(1), "0.5");
+  m.setText(1, col::kPickFlag.race(2), "0.5");
   computePickedRaces(m, 1);
   EXPECT_EQ(cell(col::kPickedSpeed), " 75");
   EXPECT_EQ(cell(col::kPickedSurface), "");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "card/columns.h"
+#include "oddsline/columns.h"
 
 namespace kestravo {
 namespace {
