@@ -154,8 +154,11 @@ std::vector<Person> makeTrainers(Rng& rng) {
     trainer.winRate = rng.between(6, 28);
     trainer.meet = makeTally(rng, rng.between(3, 8) + trainer.weight * 3, trainer.winRate);
     trainer.currentYear = makeYear(rng, rng.between(80, 450), trainer.winRate);
-    trainer.previousYear =
-        makeYear(rng, rng.between(60, 450), trainer.winRate + rng.between(-3, 3));
+    // One draw per statement: the order in which a call's arguments are evaluated is up to
+    // the compiler, and the card must come out the same from every compiler.
+    const int previousRate = trainer.winRate + rng.between(-3, 3);
+    const int previousStarts = rng.between(60, 450);
+    trainer.previousYear = makeYear(rng, previousStarts, previousRate);
     trainer.workoutTrack = std::string(rng.pick(kStableTracks));
   }
   return trainers;
@@ -167,7 +170,9 @@ std::vector<Person> makeJockeys(Rng& rng) {
     jockey.winRate = rng.between(5, 24);
     jockey.meet = makeTally(rng, rng.between(10, 90), jockey.winRate);
     jockey.currentYear = makeYear(rng, rng.between(200, 900), jockey.winRate);
-    jockey.previousYear = makeYear(rng, rng.between(150, 900), jockey.winRate + rng.between(-3, 3));
+    const int previousRate = jockey.winRate + rng.between(-3, 3);
+    const int previousStarts = rng.between(150, 900);
+    jockey.previousYear = makeYear(rng, previousStarts, previousRate);
   }
   return jockeys;
 }
@@ -256,7 +261,9 @@ std::string NameBook::next(Rng& rng) {
     return std::string(first) + " " + std::string(second);
   };
   for (int attempt = 0; attempt < 40; ++attempt) {
-    std::string name = join(rng.pick(kFirstWords), rng.pick(kSecondWords));
+    const std::string_view second = rng.pick(kSecondWords);
+    const std::string_view first = rng.pick(kFirstWords);
+    std::string name = join(first, second);
     if (name.size() <= kMaxNameLength && used_.insert(name).second) return name;
   }
   // A crowded book: take the first free name in order.

@@ -282,9 +282,13 @@ PastRace runStart(Rng& rng, const Horse& horse, const HorseSetting& setting,
                         (isOffTrack(race.condition) ? rng.between(40, 120) : 0);
 
   race.weight = horse.age == 2 ? rng.between(118, 122) : rng.between(116, 124);
-  race.oddsCents =
-      won ? rng.between(80, 800)
-          : std::min(9900, rng.between(150, 900) + (finish.position - 1) * rng.between(50, 400));
+  if (won) {
+    race.oddsCents = rng.between(80, 800);
+  } else {
+    // One draw per statement, so every compiler draws them in the same order.
+    const int base = rng.between(150, 900);
+    race.oddsCents = std::min(9900, base + (finish.position - 1) * rng.between(50, 400));
+  }
   race.comment = tripComment(rng, race);
   race.jockey = rng.percent(55) ? std::string(setting.jockeyToday) : rng.pick(setting.jockeyNames);
   const int place = finish.position;
