@@ -3,6 +3,10 @@
 #include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
+#include "figures/readiness.h"
+#include "figures/record_counts.h"
+#include "figures/speed_summaries.h"
+#include "figures/workout_totals.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
 #include "reports/race_lines.h"
@@ -19,11 +23,16 @@ void entryPass1(CardMatrix& m, int row) {
 
 // Entry pass 2: time-par and record figures, workout values, then the last-race and
 // readiness figures.
-void entryPass2(CardMatrix&, int) {}
+void entryPass2(CardMatrix& m, int row) { computeReadiness(m, row); }
 
 // Entry pass 3: speed summaries, trainer and jockey figures and the angle flags, then the
 // early-pace rating the odds line ranks.
-void entryPass3(CardMatrix& m, int row) { selectEPLR(m, row); }
+void entryPass3(CardMatrix& m, int row) {
+  computeWorkoutTotals(m, row);
+  computeRecordCounts(m, row);
+  computeSpeedSummaries(m, row);
+  selectEPLR(m, row);
+}
 
 // The per-race stage: everything that compares a horse with the others in its race.
 void raceStage(CardMatrix& m, const RaceRows& races) {
