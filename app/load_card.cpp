@@ -3,6 +3,10 @@
 #include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
+#include "figures/age_at_last_race.h"
+#include "figures/angle_flags.h"
+#include "figures/connections.h"
+#include "figures/weight_and_record.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
 #include "reports/race_lines.h"
@@ -23,7 +27,14 @@ void entryPass2(CardMatrix&, int) {}
 
 // Entry pass 3: speed summaries, trainer and jockey figures and the angle flags, then the
 // early-pace rating the odds line ranks.
-void entryPass3(CardMatrix& m, int row) { selectEPLR(m, row); }
+void entryPass3(CardMatrix& m, int row) {
+  // Speed summaries, workout totals and record counts open the pass.
+  computeConnections(m, row);
+  computeWeightAndRecord(m, row);
+  computeAngleFlags(m, row);
+  computeAGELR(m, row);
+  selectEPLR(m, row);
+}
 
 // The per-race stage: everything that compares a horse with the others in its race.
 void raceStage(CardMatrix& m, const RaceRows& races) {
