@@ -3,9 +3,13 @@
 #include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
+#include "figures/age_at_last_race.h"
+#include "figures/angle_flags.h"
+#include "figures/connections.h"
 #include "figures/readiness.h"
 #include "figures/record_counts.h"
 #include "figures/speed_summaries.h"
+#include "figures/weight_and_record.h"
 #include "figures/workout_totals.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
@@ -31,6 +35,10 @@ void entryPass3(CardMatrix& m, int row) {
   computeWorkoutTotals(m, row);
   computeRecordCounts(m, row);
   computeSpeedSummaries(m, row);
+  computeConnections(m, row);
+  computeWeightAndRecord(m, row);
+  computeAngleFlags(m, row);
+  computeAGELR(m, row);
   selectEPLR(m, row);
 }
 
