@@ -3,6 +3,7 @@
 #include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
+#include "figures/vulnerability.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
 #include "reports/race_lines.h"
@@ -28,8 +29,9 @@ void entryPass3(CardMatrix& m, int row) { selectEPLR(m, row); }
 // The per-race stage: everything that compares a horse with the others in its race.
 void raceStage(CardMatrix& m, const RaceRows& races) {
   rankCategories(m, races);
-  // Race-top SRLR and the vulnerability grades come with the vulnerability figures.
+  computeRACETOPSRLR(m, col::kSRLRRank);
   awardPoints(m);
+  gradeVulnerability(m);
   rankTotalPoints(m, races);
   // Uncoupled-trainer marks go here, before the prices.
   priceOddsLine(m);
