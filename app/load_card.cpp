@@ -6,6 +6,7 @@
 #include "figures/vulnerability.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
+#include "oddsline/quentar_strike.h"
 #include "reports/race_lines.h"
 
 namespace kestravo {
@@ -31,11 +32,12 @@ void raceStage(CardMatrix& m, const RaceRows& races) {
   rankCategories(m, races);
   computeRACETOPSRLR(m, col::kSRLRRank);
   awardPoints(m);
+  for (int row = 1; row <= m.entryCount(); ++row) markQualified(m, row);
   gradeVulnerability(m);
   rankTotalPoints(m, races);
   // Uncoupled-trainer marks go here, before the prices.
   priceOddsLine(m);
-  // The QUENTAR STRIKE rating and its mark go here.
+  for (int row = 1; row <= m.entryCount(); ++row) rateQuentarStrike(m, row);
   for (int row = 1; row <= m.entryCount(); ++row) computePickedRaces(m, row);
   // Days since the best figures and the form mark close the stage.
 }
