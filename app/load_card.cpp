@@ -7,6 +7,7 @@
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
 #include "oddsline/quentar_strike.h"
+#include "oddsline/uncoupled_trainers.h"
 #include "reports/race_lines.h"
 
 namespace kestravo {
@@ -35,7 +36,7 @@ void raceStage(CardMatrix& m, const RaceRows& races) {
   for (int row = 1; row <= m.entryCount(); ++row) markQualified(m, row);
   gradeVulnerability(m);
   rankTotalPoints(m, races);
-  // Uncoupled-trainer marks go here, before the prices.
+  markUncoupledTrainers(m, races);
   priceOddsLine(m);
   for (int row = 1; row <= m.entryCount(); ++row) rateQuentarStrike(m, row);
   for (int row = 1; row <= m.entryCount(); ++row) computePickedRaces(m, row);
