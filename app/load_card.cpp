@@ -4,6 +4,7 @@
 #include "card/dates.h"
 #include "card/early_pace.h"
 #include "figures/vulnerability.h"
+#include "oddsline/form_marks.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
 #include "oddsline/quentar_strike.h"
@@ -28,7 +29,8 @@ void entryPass2(CardMatrix&, int) {}
 // early-pace rating the odds line ranks.
 void entryPass3(CardMatrix& m, int row) { selectEPLR(m, row); }
 
-// The per-race stage: everything that compares a horse with the others in its race.
+// The per-race stage: everything that compares a horse with the others in its race, and the
+// ratings and marks that come after the prices.
 void raceStage(CardMatrix& m, const RaceRows& races) {
   rankCategories(m, races);
   computeRACETOPSRLR(m, col::kSRLRRank);
@@ -40,7 +42,8 @@ void raceStage(CardMatrix& m, const RaceRows& races) {
   priceOddsLine(m);
   for (int row = 1; row <= m.entryCount(); ++row) rateQuentarStrike(m, row);
   for (int row = 1; row <= m.entryCount(); ++row) computePickedRaces(m, row);
-  // Days since the best figures and the form mark close the stage.
+  for (int row = 1; row <= m.entryCount(); ++row) computeDaysSinceBest(m, row);
+  for (int row = 1; row <= m.entryCount(); ++row) markForm(m, row);
 }
 
 }  // namespace

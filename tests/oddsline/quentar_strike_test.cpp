@@ -12,12 +12,7 @@ namespace {
 
 using testing::Cells;
 using testing::Texts;
-
-// Later cells of the same column win: cardOf stores them in order.
-Cells with(Cells base, const Cells& changes) {
-  base.insert(base.end(), changes.begin(), changes.end());
-  return base;
-}
+using testing::with;
 
 Texts marksOf(const std::vector<Cells>& horses) {
   CardMatrix m = testing::cardOf(horses);

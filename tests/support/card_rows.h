@@ -13,6 +13,12 @@ namespace kestravo::testing {
 
 using Cells = std::vector<std::pair<int, std::string_view>>;
 
+// The cells of `base` with `changes` after them: later cells of a column win in cardOf.
+inline Cells with(Cells base, const Cells& changes) {
+  base.insert(base.end(), changes.begin(), changes.end());
+  return base;
+}
+
 inline CardMatrix cardOf(const std::vector<Cells>& rows) {
   CardMatrix m;
   m.reset(static_cast<int>(rows.size()));
