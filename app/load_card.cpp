@@ -9,10 +9,14 @@
 #include "figures/readiness.h"
 #include "figures/record_counts.h"
 #include "figures/speed_summaries.h"
+#include "figures/vulnerability.h"
 #include "figures/weight_and_record.h"
 #include "figures/workout_totals.h"
+#include "oddsline/form_marks.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
+#include "oddsline/quentar_strike.h"
+#include "oddsline/uncoupled_trainers.h"
 #include "reports/race_lines.h"
 
 namespace kestravo {
@@ -42,17 +46,21 @@ void entryPass3(CardMatrix& m, int row) {
   selectEPLR(m, row);
 }
 
-// The per-race stage: everything that compares a horse with the others in its race.
+// The per-race stage: everything that compares a horse with the others in its race, and the
+// ratings and marks that come after the prices.
 void raceStage(CardMatrix& m, const RaceRows& races) {
   rankCategories(m, races);
-  // Race-top SRLR and the vulnerability grades come with the vulnerability figures.
+  computeRACETOPSRLR(m, col::kSRLRRank);
   awardPoints(m);
+  for (int row = 1; row <= m.entryCount(); ++row) markQualified(m, row);
+  gradeVulnerability(m);
   rankTotalPoints(m, races);
-  // Uncoupled-trainer marks go here, before the prices.
+  markUncoupledTrainers(m, races);
   priceOddsLine(m);
-  // The QUENTAR STRIKE rating and its mark go here.
+  for (int row = 1; row <= m.entryCount(); ++row) rateQuentarStrike(m, row);
   for (int row = 1; row <= m.entryCount(); ++row) computePickedRaces(m, row);
-  // Days since the best figures and the form mark close the stage.
+  for (int row = 1; row <= m.entryCount(); ++row) computeDaysSinceBest(m, row);
+  for (int row = 1; row <= m.entryCount(); ++row) markForm(m, row);
 }
 
 }  // namespace
