@@ -4,17 +4,19 @@
 
 #include "card/fields.h"
 #include "format/mask.h"
-#include "format/numeric.h"
 #include "reports/report_lines.h"
 
 namespace kestravo {
 
 namespace {
 
-constexpr ReportGeometry kGeometry{10, 10, 69, 250};
-constexpr int kPoints = 10;
-constexpr int kCanvasWidth = 2000;
-constexpr int kCanvasHeight = 20000;
+constexpr ReportWindow kWindow{
+    "                                                                             "
+    "HORSE RECORDS",
+    {10, 10, 69, 250},
+    10,
+    2000,
+    20000};
 
 // Wins per hundred starts; a record without starts shows 0.
 std::string winPercent(const CardMatrix& m, int row, RecordFields record) {
@@ -25,13 +27,7 @@ std::string winPercent(const CardMatrix& m, int row, RecordFields record) {
 void printHorse(ReportCanvas& canvas, const CardMatrix& m, int row) {
   constexpr ReportTitle kWeightTitle[] = {{84, "WT"}};
   constexpr ReportCell kWeight[] = {{83, field::kWeight, "###"}};
-  printTitles(canvas, kIdentityTitles);
-  printTitles(canvas, kStyleTitles);
-  printTitles(canvas, kWeightTitle);
-  canvas.newLine();
-  printCells(canvas, m, row, kIdentityCells);
-  printCells(canvas, m, row, kStyleCells);
-  printCells(canvas, m, row, kWeight);
+  printHorseHeading(canvas, m, row, kWeightTitle, kWeight);
   canvas.newLine();
 
   constexpr ReportTitle kLeftWin[] = {{14, "WIN%"}};
@@ -59,13 +55,9 @@ void printHorse(ReportCanvas& canvas, const CardMatrix& m, int row) {
 
 void drawHorseRecords(const Card& card, std::string_view selectedRace,
                       std::string_view dataFileShortName, ReportCanvas& canvas) {
-  const long double race = numericValue(selectedRace);
+  const long double race =
+      openRaceReport(canvas, card, selectedRace, dataFileShortName, kWindow, 151);
   if (race <= 0) return;
-  canvas.open(std::string(dataFileShortName) + kHorseRecordsCaption, kGeometry);
-  canvas.setFont(courierNew(kPoints));
-  canvas.setCanvas(kCanvasWidth, kCanvasHeight);
-  canvas.setColours(kBlack, ReportColour::defaultBackground());
-  printRaceTitle(canvas, card, race, 151);
   for (int row : runnersOf(card.matrix, race)) printHorse(canvas, card.matrix, row);
 }
 

@@ -13,10 +13,6 @@
 
 namespace kestravo {
 
-inline constexpr const char* kHorseRecordsCaption =
-    "                                                                             "
-    "HORSE RECORDS";
-
 // The report of the race that `selectedRace` names; a value of 0 or less opens nothing. It
 // does not wait for a key.
 void drawHorseRecords(const Card& card, std::string_view selectedRace,

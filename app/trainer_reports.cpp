@@ -1,9 +1,6 @@
 #include "app/trainer_reports.h"
 
-#include <string>
-
 #include "card/fields.h"
-#include "format/numeric.h"
 #include "oddsline/columns.h"
 #include "reports/padding.h"
 #include "reports/report_lines.h"
@@ -12,16 +9,24 @@ namespace kestravo {
 
 namespace {
 
-constexpr ReportGeometry kUncoupledGeometry{400, 150, 20, 150};
-constexpr int kUncoupledPoints = 11;
-constexpr int kUncoupledCanvasWidth = 40;
-constexpr int kUncoupledCanvasHeight = 1000;
-constexpr ReportColour kMidnightBlue = ReportColour::rgb(25, 25, 112);
+constexpr ReportWindow kUncoupledWindow{
+    "                                                   UNCOUPLED TRAINERS",
+    {400, 150, 20, 150},
+    11,
+    40,
+    1000,
+    ReportColour::rgb(25, 25, 112),
+    ReportColour::face()};
 
-constexpr ReportGeometry kKeyTrainerGeometry{25, 25, 69, 190};
-constexpr int kKeyTrainerCanvas = 2000;  // wide and high
 constexpr int kTitlePoints = 14;
 constexpr int kLinePoints = 9;
+constexpr ReportWindow kKeyTrainerWindow{
+    "                                                                             "
+    "KEY TRAINER STATS",
+    {25, 25, 69, 190},
+    kTitlePoints,
+    2000,
+    2000};
 
 // A category says something about the trainer when it wins often or seldom, and only when
 // the trainer has started horses in it.
@@ -33,10 +38,7 @@ bool telling(long double winPercent, long double starts) {
 
 void drawUncoupledTrainers(const Card& card, std::string_view dataFileShortName,
                            ReportCanvas& canvas) {
-  canvas.open(std::string(dataFileShortName) + kUncoupledTrainersCaption, kUncoupledGeometry);
-  canvas.setFont(courierNew(kUncoupledPoints));
-  canvas.setCanvas(kUncoupledCanvasWidth, kUncoupledCanvasHeight);
-  canvas.setColours(kMidnightBlue, ReportColour::face());
+  openReport(canvas, dataFileShortName, kUncoupledWindow);
   constexpr ReportTitle kTitles[] = {{1, "RACE"}, {8, "PRG"}, {15, "HORSE"}, {45, "TRAINER"}};
   printTitles(canvas, kTitles);
   canvas.newLine();
@@ -57,13 +59,9 @@ void drawUncoupledTrainers(const Card& card, std::string_view dataFileShortName,
 
 void drawKeyTrainerStats(const Card& card, std::string_view selectedRace,
                          std::string_view dataFileShortName, ReportCanvas& canvas) {
-  const long double race = numericValue(selectedRace);
+  const long double race =
+      openRaceReport(canvas, card, selectedRace, dataFileShortName, kKeyTrainerWindow, 84);
   if (race <= 0) return;
-  canvas.open(std::string(dataFileShortName) + kKeyTrainerStatsCaption, kKeyTrainerGeometry);
-  canvas.setFont(courierNew(kTitlePoints));
-  canvas.setCanvas(kKeyTrainerCanvas, kKeyTrainerCanvas);
-  canvas.setColours(kBlack, ReportColour::defaultBackground());
-  printRaceTitle(canvas, card, race, 84);
   canvas.setFont(courierNew(kLinePoints));
   constexpr ReportTitle kTitles[] = {
       {55, "TRAINER"}, {62, "B"}, {95, "STAT"}, {114, "WIN%"}, {124, "STRS"}};

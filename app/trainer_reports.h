@@ -16,12 +16,6 @@
 
 namespace kestravo {
 
-inline constexpr const char* kUncoupledTrainersCaption =
-    "                                                   UNCOUPLED TRAINERS";
-inline constexpr const char* kKeyTrainerStatsCaption =
-    "                                                                             "
-    "KEY TRAINER STATS";
-
 // Every horse of the card, in card order, marked as running for an uncoupled trainer and not
 // scratched. Waits for a key at the end.
 void drawUncoupledTrainers(const Card& card, std::string_view dataFileShortName,

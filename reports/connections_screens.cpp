@@ -36,15 +36,6 @@ constexpr StatsRow kTrainerRows[] = {{"THIS MEET", field::kTrainerMeetRecord, fa
                                      {"CURRENT YEAR", field::kTrainerYearRecord},
                                      {"PREVIOUS YEAR", field::kTrainerLastYearRecord}};
 
-// The headers over the rows, after whatever opens the header line; the combination's and
-// the jockey's screens write their first one with a blank after it.
-void printStatsHeader(ReportCanvas& canvas, std::string_view starts) {
-  const ReportTitle titles[] = {{34, starts}, {41, "WIN%"}, {47, "WIN"},
-                                {57, "PLC"},  {67, "SHW"},  {77, "$2 ROI"}};
-  printTitles(canvas, titles);
-  canvas.newLine();
-}
-
 void printWinPercent(ReportCanvas& canvas, WinRule rule, long double wins, long double starts) {
   switch (rule) {
     case WinRule::kCombination:
@@ -74,6 +65,35 @@ void printStatsRows(ReportCanvas& canvas, const CardMatrix& m, int row,
             r.hasReturn ? Format("##.##", m.value(row, r.record.earnings())) : std::string(" N/A"));
     canvas.newLine();
   }
+}
+
+// A screen of records about one of the horse's connections: its title, a header line that
+// opens with the person's name (the combination has none) and one row per record.
+struct Section {
+  std::string_view title;
+  int nameColumn;  // 0: no name
+  std::string_view startsTitle;
+  std::span<const StatsRow> rows;
+  WinRule rule;
+};
+
+// The combination's and the jockey's screens write their starts title with a blank after it.
+constexpr Section kCombination{"TRAINER AND JOCKEY COMBINED STATS SCREEN", 0, "STRTS ",
+                               kCombinationRows, WinRule::kCombination};
+constexpr Section kJockey{"JOCKEY STATS SCREEN", field::kJockey, "STRTS ", kJockeyRows,
+                          WinRule::kJockey};
+constexpr Section kTrainer{"TRAINER STATS SCREEN", field::kTrainer, "STRTS", kTrainerRows,
+                           WinRule::kTrainer};
+
+void printSection(ReportCanvas& canvas, const CardMatrix& m, int row, const Section& s) {
+  printAt(canvas, 1, s.title);
+  canvas.newLine();
+  if (s.nameColumn != 0) printAt(canvas, 1, m.text(row, s.nameColumn));
+  const ReportTitle titles[] = {{34, s.startsTitle}, {41, "WIN%"}, {47, "WIN"},
+                                {57, "PLC"},         {67, "SHW"},  {77, "$2 ROI"}};
+  printTitles(canvas, titles);
+  canvas.newLine();
+  printStatsRows(canvas, m, row, s.rows, s.rule);
 }
 
 std::string asciiUpper(std::string s) {
@@ -116,27 +136,14 @@ void printKeyStatRows(ReportCanvas& canvas, const CardMatrix& m, int row) {
 }  // namespace
 
 void drawConnectionsScreens(const CardMatrix& m, int row, ReportCanvas& canvas) {
-  printAt(canvas, 1, "TRAINER AND JOCKEY COMBINED STATS SCREEN");
+  printSection(canvas, m, row, kCombination);
   canvas.newLine();
-  printStatsHeader(canvas, "STRTS ");
-  printStatsRows(canvas, m, row, kCombinationRows, WinRule::kCombination);
-  canvas.newLine();
-
-  printAt(canvas, 1, "JOCKEY STATS SCREEN");
-  canvas.newLine();
-  printAt(canvas, 1, m.text(row, field::kJockey));
-  printStatsHeader(canvas, "STRTS ");
-  printStatsRows(canvas, m, row, kJockeyRows, WinRule::kJockey);
+  printSection(canvas, m, row, kJockey);
   printAt(canvas, 1, "LAST RACE JOCKEY");
   printAt(canvas, 35, m.text(row, field::kLastRaceJockey));
   canvas.newLine();
   canvas.newLine();
-
-  printAt(canvas, 1, "TRAINER STATS SCREEN");
-  canvas.newLine();
-  printAt(canvas, 1, m.text(row, field::kTrainer));
-  printStatsHeader(canvas, "STRTS");
-  printStatsRows(canvas, m, row, kTrainerRows, WinRule::kTrainer);
+  printSection(canvas, m, row, kTrainer);
   canvas.newLine();
 
   const ReportTitle keyTitles[] = {

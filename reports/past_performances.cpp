@@ -11,18 +11,21 @@
 #include "format/text.h"
 #include "oddsline/columns.h"
 #include "reports/connections_screens.h"
-#include "reports/padding.h"
 #include "reports/report_lines.h"
 
 namespace kestravo {
 
 namespace {
 
-constexpr ReportGeometry kGeometry{1, 1, 69, 250};
-constexpr int kCanvasWidth = 2000;
-constexpr int kCanvasHeight = 20000;
 constexpr int kLargePoints = 14;
 constexpr int kSmallPoints = 9;
+constexpr ReportWindow kWindow{
+    "                                                                             "
+    "PAST PERFORMANCES",
+    {1, 1, 69, 250},
+    kLargePoints,
+    2000,
+    20000};
 constexpr int kArrowBase = 38;  // where the arrow of a figure of 0 would start
 constexpr int kSpeedPerColumn = 4;
 
@@ -31,13 +34,7 @@ void printIdentification(ReportCanvas& canvas, const CardMatrix& m, int row) {
   constexpr ReportCell kMoreCells[] = {
       {84, col::kAGELR, "##"}, {93, field::kWeight, "###"}, {103, field::kSpeedPar, "###"}};
   canvas.setFont(courierNew(kLargePoints));
-  printTitles(canvas, kIdentityTitles);
-  printTitles(canvas, kStyleTitles);
-  printTitles(canvas, kMoreTitles);
-  canvas.newLine();
-  printCells(canvas, m, row, kIdentityCells);
-  printCells(canvas, m, row, kStyleCells);
-  printCells(canvas, m, row, kMoreCells);
+  printHorseHeading(canvas, m, row, kMoreTitles, kMoreCells);
   canvas.print("  ");
   canvas.print(m.text(row, col::kParMark));
   canvas.newLine();
@@ -256,19 +253,15 @@ void drawHorse(ReportCanvas& canvas, const CardMatrix& m, int row) {
 int speedChartColumn(long double speedFigure) {
   const long double shown = numericValue(Format("###", speedFigure / kSpeedPerColumn + kArrowBase));
   // A figure no race runs (a damaged file) must not carry the arrow off the report.
-  if (shown > kGeometry.columns) return kGeometry.columns;
+  if (shown > kWindow.geometry.columns) return kWindow.geometry.columns;
   return shown < 0 ? 0 : static_cast<int>(shown);
 }
 
 void drawPastPerformances(const Card& card, std::string_view selectedRace,
                           std::string_view dataFileShortName, ReportCanvas& canvas) {
-  const long double race = numericValue(selectedRace);
+  const long double race =
+      openRaceReport(canvas, card, selectedRace, dataFileShortName, kWindow, 111);
   if (race <= 0) return;
-  canvas.open(std::string(dataFileShortName) + kPastPerformancesCaption, kGeometry);
-  canvas.setFont(courierNew(kLargePoints));
-  canvas.setCanvas(kCanvasWidth, kCanvasHeight);
-  canvas.setColours(kBlack, ReportColour::defaultBackground());
-  printRaceTitle(canvas, card, race, 111);
   canvas.setFont(courierNew(kSmallPoints));
   for (int row : runnersOf(card.matrix, race)) drawHorse(canvas, card.matrix, row);
 }

@@ -3,17 +3,12 @@
 // STRIKE rating, last twelve workouts and the statistics of its trainer and jockey.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "card/card.h"
 #include "reports/report_canvas.h"
 
 namespace kestravo {
-
-inline constexpr const char* kPastPerformancesCaption =
-    "                                                                             "
-    "PAST PERFORMANCES";
 
 // Draws the screen of the race that `selectedRace` (the races list's text) names, in a new
 // window captioned with the data file's short name. A value of 0 or less opens nothing. The

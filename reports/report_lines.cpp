@@ -3,9 +3,20 @@
 #include <cmath>
 
 #include "format/mask.h"
+#include "format/numeric.h"
 #include "reports/padding.h"
 
 namespace kestravo {
+
+void openReport(ReportCanvas& canvas, std::string_view dataFileShortName,
+                const ReportWindow& window) {
+  std::string caption(dataFileShortName);
+  caption += window.caption;
+  canvas.open(caption, window.geometry);
+  canvas.setFont(courierNew(window.points));
+  canvas.setCanvas(window.canvasWidth, window.canvasHeight);
+  canvas.setColours(window.text, window.background);
+}
 
 void printAt(ReportCanvas& canvas, int at, std::string_view text) {
   canvas.tab(at);
@@ -36,17 +47,34 @@ std::vector<int> runnersOf(const CardMatrix& m, long double race) {
   return rows;
 }
 
-void printRaceTitle(ReportCanvas& canvas, const Card& card, long double race,
-                    std::size_t ruleWidth) {
+long double openRaceReport(ReportCanvas& canvas, const Card& card, std::string_view selectedRace,
+                           std::string_view dataFileShortName, const ReportWindow& window,
+                           std::size_t ruleWidth) {
+  const long double race = numericValue(selectedRace);
+  if (race <= 0) return race;
+  openReport(canvas, dataFileShortName, window);
   std::string title = "RACE ";
   // A value that names no race of the card (a fraction, or past the last race) has no line.
-  if (race >= 1 && race < card.raceLine.size() && race == std::floor(race)) {
+  if (race < card.raceLine.size() && race == std::floor(race)) {
     title += card.raceLine[static_cast<std::size_t>(race)];
   }
   canvas.print(title);
   canvas.newLine();
   canvas.print(rule(ruleWidth));
   canvas.newLine();
+  return race;
+}
+
+void printHorseHeading(ReportCanvas& canvas, const CardMatrix& m, int row,
+                       std::span<const ReportTitle> moreTitles,
+                       std::span<const ReportCell> moreCells) {
+  printTitles(canvas, kIdentityTitles);
+  printTitles(canvas, kStyleTitles);
+  printTitles(canvas, moreTitles);
+  canvas.newLine();
+  printCells(canvas, m, row, kIdentityCells);
+  printCells(canvas, m, row, kStyleCells);
+  printCells(canvas, m, row, moreCells);
 }
 
 namespace {

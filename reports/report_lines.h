@@ -20,6 +20,20 @@ namespace kestravo {
 inline constexpr ReportColour kBlack = ReportColour::rgb(0, 0, 0);
 inline ReportFont courierNew(int points) { return {"Courier New", points}; }
 
+// How a report's window opens: the caption that follows the data file's short name, its
+// place and size, its first font (Courier New at `points`), its canvas and its colours.
+struct ReportWindow {
+  std::string_view caption;
+  ReportGeometry geometry;
+  int points;
+  int canvasWidth;
+  int canvasHeight;
+  ReportColour text = kBlack;
+  ReportColour background = ReportColour::defaultBackground();
+};
+void openReport(ReportCanvas& canvas, std::string_view dataFileShortName,
+                const ReportWindow& window);
+
 // A card cell printed at 1-based column `at`: through `mask`, or its text as it stands when
 // there is no mask.
 struct ReportCell {
@@ -41,10 +55,13 @@ void printTitles(ReportCanvas& canvas, std::span<const ReportTitle> titles);
 // of the races list's text; a value that names no race has no rows.
 std::vector<int> runnersOf(const CardMatrix& matrix, long double race);
 
-// "RACE " and the race's conditions line, then a rule of `ruleWidth` hyphens, each ending
-// its line.
-void printRaceTitle(ReportCanvas& canvas, const Card& card, long double race,
-                    std::size_t ruleWidth);
+// A report of the race that `selectedRace` (the races list's text) names: opens its window
+// and draws "RACE " and the race's conditions line over a rule of `ruleWidth` hyphens, in the
+// window's first font. Returns the race's numeric value; for a value of 0 or less nothing is
+// opened.
+long double openRaceReport(ReportCanvas& canvas, const Card& card, std::string_view selectedRace,
+                           std::string_view dataFileShortName, const ReportWindow& window,
+                           std::size_t ruleWidth);
 
 // A YYYYMMDD date as MM-DD-YY; a shorter text gives the characters it has.
 std::string monthDayYear(std::string_view date);
@@ -63,6 +80,12 @@ inline constexpr ReportCell kIdentityCells[] = {{1, field::kPostPosition, "##"},
 inline constexpr ReportTitle kStyleTitles[] = {{55, "Q"}, {62, "STYLE"}, {71, "ITM%"}};
 inline constexpr ReportCell kStyleCells[] = {
     {55, field::kSpeedPoints}, {64, field::kRunningStyle}, {71, col::kInTheMoneyPercent, "###%"}};
+
+// The horse's two heading lines: the titles and then the figures of its identification and
+// style, each followed by the report's own. The second line is left open.
+void printHorseHeading(ReportCanvas& canvas, const CardMatrix& matrix, int row,
+                       std::span<const ReportTitle> moreTitles,
+                       std::span<const ReportCell> moreCells);
 
 // One half of a record line: its label (a literal, or the text of a card column such as the
 // year of a yearly record), the record and its APV figure.

@@ -8,6 +8,7 @@
 namespace kestravo {
 namespace {
 
+using testing::expectWindow;
 using testing::fill;
 using testing::linesOf;
 using testing::placed;
@@ -74,14 +75,7 @@ TEST(HorseRecords, NineLinesPerHorse) {
   const std::vector<std::string> lines = linesOf(grid.text());
   ASSERT_EQ(lines.size(), 2u + 4 * 9);
   const std::vector<std::string> alpha = {
-      placed({{1, "PP"},
-              {5, "PR"},
-              {15, "HORSE"},
-              {45, "ML"},
-              {55, "Q"},
-              {62, "STYLE"},
-              {71, "ITM%"},
-              {84, "WT"}}),
+      "PP  PR        HORSE                         ML        Q      STYLE    ITM%         WT",
       placed({{1, " 1"},
               {5, "1A"},
               {15, "ALPHA"},
@@ -90,18 +84,8 @@ TEST(HorseRecords, NineLinesPerHorse) {
               {64, "E"},
               {71, " 60%"},
               {83, "122"}}),
-      placed({{14, "WIN%"},
-              {20, "STR"},
-              {28, "WIN"},
-              {36, "PLC"},
-              {44, "SHW"},
-              {52, "EARNINGS$"},
-              {94, "WIN%"},
-              {100, "STR"},
-              {108, "WIN"},
-              {116, "PLC"},
-              {124, "SHW"},
-              {132, "EARNING$"}}),
+      "             WIN%  STR     WIN     PLC     SHW     EARNINGS$                                "
+      " WIN%  STR     WIN     PLC     SHW     EARNING$",
       placed({{1, "LIFETIME"},
               {15, "25"},
               {20, " 12"},
@@ -189,13 +173,8 @@ TEST(HorseRecords, WindowAndRaceZero) {
   drawHorseRecords(card, "2", "KSV1208.DRF", grid);
   ASSERT_EQ(grid.documents().size(), 1u);
   const TextGrid::Document& d = grid.documents()[0];
-  EXPECT_EQ(d.caption, "KSV1208.DRF" + std::string(77, ' ') + "HORSE RECORDS");
-  EXPECT_EQ(d.geometry.left, 10);
-  EXPECT_EQ(d.geometry.top, 10);
-  EXPECT_EQ(d.geometry.rows, 69);
-  EXPECT_EQ(d.geometry.columns, 250);
-  EXPECT_EQ(d.canvasWidth, 2000);
-  EXPECT_EQ(d.canvasHeight, 20000);
+  expectWindow(d, "KSV1208.DRF" + std::string(77, ' ') + "HORSE RECORDS", {10, 10, 69, 250}, 2000,
+               20000);
   ASSERT_EQ(d.fonts.size(), 1u);
   EXPECT_EQ(d.fonts[0].font.points, 10);
   EXPECT_EQ(d.fonts[0].font.face, "Courier New");

@@ -9,6 +9,7 @@
 namespace kestravo {
 namespace {
 
+using testing::expectWindow;
 using testing::fill;
 using testing::linesOf;
 using testing::placed;
@@ -31,7 +32,7 @@ TEST(UncoupledTrainers, ListsMarkedHorsesOfTheWholeCard) {
   drawUncoupledTrainers(card, "KSV1208.DRF", grid);
   EXPECT_EQ(linesOf(grid.text()),
             (std::vector<std::string>{
-                placed({{1, "RACE"}, {8, "PRG"}, {15, "HORSE"}, {45, "TRAINER"}}),
+                "RACE   PRG    HORSE                         TRAINER",
                 std::string(81, '-'),
                 placed({{2, " 1"}, {9, "1"}, {15, "ALPHA"}, {45, "T JONES"}}),
                 placed({{2, "12"}, {9, "7"}, {15, "CHARLIE HAS A VERY LONG NAME XY"}}),
@@ -40,13 +41,8 @@ TEST(UncoupledTrainers, ListsMarkedHorsesOfTheWholeCard) {
 
   ASSERT_EQ(grid.documents().size(), 1u);
   const TextGrid::Document& d = grid.documents()[0];
-  EXPECT_EQ(d.caption, "KSV1208.DRF" + std::string(51, ' ') + "UNCOUPLED TRAINERS");
-  EXPECT_EQ(d.geometry.left, 400);
-  EXPECT_EQ(d.geometry.top, 150);
-  EXPECT_EQ(d.geometry.rows, 20);
-  EXPECT_EQ(d.geometry.columns, 150);
-  EXPECT_EQ(d.canvasWidth, 40);
-  EXPECT_EQ(d.canvasHeight, 1000);
+  expectWindow(d, "KSV1208.DRF" + std::string(51, ' ') + "UNCOUPLED TRAINERS", {400, 150, 20, 150},
+               40, 1000);
   ASSERT_EQ(d.fonts.size(), 1u);
   EXPECT_EQ(d.fonts[0].font.face, "Courier New");
   EXPECT_EQ(d.fonts[0].font.points, 11);
@@ -112,15 +108,8 @@ TEST(KeyTrainerStats, OneLinePerTellingCategory) {
             (std::vector<std::string>{
                 "RACE  1  8.5 F  D",
                 std::string(84, '-'),
-                placed({{1, "PP"},
-                        {5, "PR"},
-                        {15, "HORSE"},
-                        {45, "ML"},
-                        {55, "TRAINER"},
-                        {62, "B"},
-                        {95, "STAT"},
-                        {114, "WIN%"},
-                        {124, "STRS"}}),
+                "PP  PR        HORSE                         ML        TRAINERB                    "
+                "            STAT               WIN%      STRS",
                 alpha(95, "Turf", "20", "  10"),
                 alpha(95, "Sprints", " 5", "  20"),
                 alpha(95, "Layoff", " 0", "   3"),
@@ -145,13 +134,8 @@ TEST(KeyTrainerStats, WindowFontsAndRaceZero) {
   drawKeyTrainerStats(card, "1", "KSV1208.DRF", grid);
   ASSERT_EQ(grid.documents().size(), 1u);
   const TextGrid::Document& d = grid.documents()[0];
-  EXPECT_EQ(d.caption, "KSV1208.DRF" + std::string(77, ' ') + "KEY TRAINER STATS");
-  EXPECT_EQ(d.geometry.left, 25);
-  EXPECT_EQ(d.geometry.top, 25);
-  EXPECT_EQ(d.geometry.rows, 69);
-  EXPECT_EQ(d.geometry.columns, 190);
-  EXPECT_EQ(d.canvasWidth, 2000);
-  EXPECT_EQ(d.canvasHeight, 2000);
+  expectWindow(d, "KSV1208.DRF" + std::string(77, ' ') + "KEY TRAINER STATS", {25, 25, 69, 190},
+               2000, 2000);
   EXPECT_EQ(d.fontAt({0, 0}).points, 14);
   EXPECT_EQ(d.fontAt({1, 0}).points, 14);
   EXPECT_EQ(d.fontAt({2, 0}).points, 9);

@@ -11,6 +11,7 @@
 namespace kestravo {
 namespace {
 
+using testing::expectWindow;
 using testing::fill;
 using testing::linesOf;
 using testing::placed;
@@ -70,13 +71,8 @@ TEST(PastPerformances, WindowFontsCanvasAndColours) {
   drawPastPerformances(card, " 1", "KSV1208.DRF", grid);
   ASSERT_EQ(grid.documents().size(), 1u);
   const TextGrid::Document& d = grid.documents()[0];
-  EXPECT_EQ(d.caption, "KSV1208.DRF" + std::string(77, ' ') + "PAST PERFORMANCES");
-  EXPECT_EQ(d.geometry.left, 1);
-  EXPECT_EQ(d.geometry.top, 1);
-  EXPECT_EQ(d.geometry.rows, 69);
-  EXPECT_EQ(d.geometry.columns, 250);
-  EXPECT_EQ(d.canvasWidth, 2000);
-  EXPECT_EQ(d.canvasHeight, 20000);
+  expectWindow(d, "KSV1208.DRF" + std::string(77, ' ') + "PAST PERFORMANCES", {1, 1, 69, 250}, 2000,
+               20000);
   EXPECT_EQ(d.keyWaits, 0);
   // The title and each horse's first two lines in the large font, the rest in the small.
   struct Size {
@@ -110,47 +106,34 @@ TEST(PastPerformances, WholeBlockOfAHorseWithoutHistory) {
   fill(card.matrix, 1, {{3, "3"}});  // ALPHA moves to a race of its own
   TextGrid grid;
   const std::vector<std::string> lines = drawnLines(card, "1", grid);
-  const std::string zeros = placed(
-      {{11, "     0"}, {20, "  0"}, {28, "  0"}, {36, "  0"}, {44, "  0"}, {51, "         0"}});
-  const auto record = [&](std::string_view left, std::string_view right, bool power = false) {
-    std::string line = placed({{1, left}}) + zeros.substr(left.size());
-    line = placed({{1, line},
+  // A record line of a horse without records: every figure 0.
+  const auto record = [](std::string_view left, std::string_view right, bool power = false) {
+    return placed({{1, left},
+                   {11, "     0"},
+                   {20, "  0"},
+                   {28, "  0"},
+                   {36, "  0"},
+                   {44, "  0"},
+                   {51, "         0"},
                    {80, right},
                    {91, "     0"},
                    {100, "  0"},
                    {108, "  0"},
                    {116, "  0"},
                    {124, "  0"},
-                   {130, "         0"}});
-    return power ? placed({{1, line}, {146, "  0"}}) : line;
+                   {130, "         0"},
+                   {146, power ? "  0" : ""}});
   };
   const auto stats = [](std::string_view label, int winAt, std::string_view win,
                         std::string_view roi) {
     return placed(
         {{1, label}, {35, "  0"}, {winAt, win}, {47, "  0"}, {57, "  0"}, {67, "  0"}, {78, roi}});
   };
-  const auto statsHeader = [](std::string_view name) {
-    return placed({{1, name},
-                   {34, "STRTS"},
-                   {41, "WIN%"},
-                   {47, "WIN"},
-                   {57, "PLC"},
-                   {67, "SHW"},
-                   {77, "$2 ROI"}});
-  };
   const std::vector<std::string> expected = {
       "RACE  1  8.5 F  D",
       std::string(111, '-'),
-      placed({{1, "PP"},
-              {5, "PR"},
-              {15, "HORSE"},
-              {45, "ML"},
-              {55, "Q"},
-              {62, "STYLE"},
-              {71, "ITM%"},
-              {83, "AGE"},
-              {94, "WT"},
-              {103, "PAR"}}),
+      "PP  PR        HORSE                         ML        Q      STYLE    ITM%        AGE       "
+      " WT       PAR",
       placed({{1, " 3"},
               {5, "3"},
               {15, "BRAVO"},
@@ -160,45 +143,15 @@ TEST(PastPerformances, WholeBlockOfAHorseWithoutHistory) {
               {93, "  0"},
               {103, "  0"}}),
       "",
-      placed({{13, "APV"},
-              {20, "STR"},
-              {28, "WIN"},
-              {36, "PLC"},
-              {44, "SHW"},
-              {52, "EARNINGS$"},
-              {93, "APV"},
-              {100, "STR"},
-              {108, "WIN"},
-              {116, "PLC"},
-              {124, "SHW"},
-              {132, "EARNING$"},
-              {146, "PWR"}}),
+      "            APV    STR     WIN     PLC     SHW     EARNINGS$                                "
+      "APV    STR     WIN     PLC     SHW     EARNING$      PWR",
       record("LIFETIME", "DISTANCE", true),
       record("", "TRACK"),
       record("", "DIRT"),
       record("ALLWEATHER", "TURF"),
       "",
-      placed({{1, "DAY"},
-              {6, "TRK"},
-              {10, "R#"},
-              {15, "CN"},
-              {20, "DST"},
-              {25, "SUR"},
-              {30, "1st"},
-              {40, "2nd"},
-              {50, "STR"},
-              {60, "FIN"},
-              {72, "E1"},
-              {77, "E2"},
-              {81, "LATE"},
-              {86, "SPD"},
-              {92, "WT"},
-              {96, "ODDS"},
-              {103, "CLS"},
-              {109, "PURSE"},
-              {117, "CLASSIFICATION"},
-              {146, "DATE"},
-              {156, "COMMENT"}}),
+      "DAY  TRK R#   CN   DST  SUR  1st       2nd       STR       FIN         E1   E2  LATE SPD   "
+      "WT  ODDS   CLS   PURSE   CLASSIFICATION               DATE      COMMENT",
       "",
       placed({{1, "DAYS SINCE 1st BEST=    0"},
               {31, "1st BEST=   0"},
@@ -210,44 +163,27 @@ TEST(PastPerformances, WholeBlockOfAHorseWithoutHistory) {
       "QUENTAR STRIKE RATING REGARDLESS OF QUALIFICATION->",
       "QUENTAR STRIKE QUALIFIED RATING------------------->",
       "",
-      placed({{1, "  DATE"},
-              {14, "TRK"},
-              {21, "TIME"},
-              {28, "DIST"},
-              {35, "CON"},
-              {42, "DES"},
-              {47, "DYS"},
-              {52, "WKS"},
-              {57, "RNK"},
-              {62, "CRT"},
-              {67, "TRK"},
-              {72, "CND"},
-              {77, "INT"},
-              {83, "TOT"}}),
+      "  DATE       TRK    TIME   DIST   CON    DES  DYS  WKS  RNK  CRT  TRK  CND  INT   TOT",
       "",
       "TRAINER AND JOCKEY COMBINED STATS SCREEN",
-      statsHeader(""),
+      "                                 STRTS  WIN%  WIN       PLC       SHW       $2 ROI",
       stats("THIS MEET", 41, "  0", " 0.00"),
       stats("THIS YEAR", 41, "  0", " 0.00"),
       "",
       "JOCKEY STATS SCREEN",
-      statsHeader("J SMITH"),
+      "J SMITH                          STRTS  WIN%  WIN       PLC       SHW       $2 ROI",
       stats("THIS MEET", 41, "  0", " N/A"),
       stats("CURRENT YEAR", 41, "  0", " 0.00"),
       stats("PREVIOUS YEAR", 41, "  0", " 0.00"),
       "LAST RACE JOCKEY",
       "",
       "TRAINER STATS SCREEN",
-      statsHeader("T JONES"),
+      "T JONES                          STRTS  WIN%  WIN       PLC       SHW       $2 ROI",
       stats("THIS MEET", 42, " 0", " N/A"),
       stats("CURRENT YEAR", 42, " 0", " 0.00"),
       stats("PREVIOUS YEAR", 42, " 0", " 0.00"),
       "",
-      placed({{1, "KEY TRAINER STATS SCREEN"},
-              {34, "STRTS"},
-              {41, "WIN%"},
-              {57, "ITM%"},
-              {77, "$2 ROI"}}),
+      "KEY TRAINER STATS SCREEN         STRTS  WIN%            ITM%                $2 ROI",
       placed({{44, "               0"}, {60, "                   0.00"}}),
       std::string(175, '-'),
   };

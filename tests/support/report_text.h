@@ -10,7 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "card/card_matrix.h"
+#include "reports/text_grid.h"
 
 namespace kestravo::testing {
 
@@ -32,6 +35,18 @@ inline std::string placed(std::initializer_list<std::pair<int, std::string_view>
   }
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
+}
+
+// What a report window was opened with: caption, place and size, and canvas.
+inline void expectWindow(const TextGrid::Document& d, const std::string& caption,
+                         const ReportGeometry& g, int canvasWidth, int canvasHeight) {
+  EXPECT_EQ(d.caption, caption);
+  EXPECT_EQ(d.geometry.left, g.left) << caption;
+  EXPECT_EQ(d.geometry.top, g.top) << caption;
+  EXPECT_EQ(d.geometry.rows, g.rows) << caption;
+  EXPECT_EQ(d.geometry.columns, g.columns) << caption;
+  EXPECT_EQ(d.canvasWidth, canvasWidth) << caption;
+  EXPECT_EQ(d.canvasHeight, canvasHeight) << caption;
 }
 
 inline std::vector<std::string> linesOf(const std::string& text) {
