@@ -95,14 +95,10 @@ TEST(KeyTrainerStats, OneLinePerTellingCategory) {
   drawKeyTrainerStats(keyTrainerCard(), " 1", "KSV1208.DRF", grid);
   const auto alpha = [](int at, std::string_view name, std::string_view win,
                         std::string_view starts) {
-    return placed({{1, " 1"},
-                   {5, "1"},
-                   {15, "ALPHA"},
-                   {43, " 2.5"},
-                   {55, "T JONES"},
-                   {at, name},
-                   {115, win},
-                   {124, starts}});
+    // clang-format off
+    return placed({{1, " 1"}, {5, "1"}, {15, "ALPHA"}, {43, " 2.5"}, {55, "T JONES"}, {at, name},
+                   {115, win}, {124, starts}});
+    // clang-format on
   };
   EXPECT_EQ(linesOf(grid.text()),
             (std::vector<std::string>{
@@ -114,11 +110,10 @@ TEST(KeyTrainerStats, OneLinePerTellingCategory) {
                 alpha(95, "Sprints", " 5", "  20"),
                 alpha(95, "Layoff", " 0", "   3"),
                 "",
-                placed({{1, " 3"},
-                        {5, "3"},
-                        {15, "CHARLIE"},
-                        {43, " 8.0"},
+                // clang-format off
+                placed({{1, " 3"}, {5, "3"}, {15, "CHARLIE"}, {43, " 8.0"},
                         {55, "A TRAINER WITH A VERY LONG NAME THAT RUNS ON"}}),
+                // clang-format on
                 placed({{95, "1st after claim"}, {115, "25"}, {124, "   4"}}),
                 "",
             }));

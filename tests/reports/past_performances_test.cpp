@@ -108,40 +108,25 @@ TEST(PastPerformances, WholeBlockOfAHorseWithoutHistory) {
   const std::vector<std::string> lines = drawnLines(card, "1", grid);
   // A record line of a horse without records: every figure 0.
   const auto record = [](std::string_view left, std::string_view right, bool power = false) {
-    return placed({{1, left},
-                   {11, "     0"},
-                   {20, "  0"},
-                   {28, "  0"},
-                   {36, "  0"},
-                   {44, "  0"},
-                   {51, "         0"},
-                   {80, right},
-                   {91, "     0"},
-                   {100, "  0"},
-                   {108, "  0"},
-                   {116, "  0"},
-                   {124, "  0"},
-                   {130, "         0"},
-                   {146, power ? "  0" : ""}});
+    // clang-format off
+    return placed({{1, left}, {11, "     0"}, {20, "  0"}, {28, "  0"}, {36, "  0"}, {44, "  0"},
+                   {51, "         0"}, {80, right}, {91, "     0"}, {100, "  0"}, {108, "  0"},
+                   {116, "  0"}, {124, "  0"}, {130, "         0"}, {146, power ? "  0" : ""}});
+    // clang-format on
   };
   const auto stats = [](std::string_view label, int winAt, std::string_view win,
                         std::string_view roi) {
     return placed(
         {{1, label}, {35, "  0"}, {winAt, win}, {47, "  0"}, {57, "  0"}, {67, "  0"}, {78, roi}});
   };
+  // clang-format off
   const std::vector<std::string> expected = {
       "RACE  1  8.5 F  D",
       std::string(111, '-'),
       "PP  PR        HORSE                         ML        Q      STYLE    ITM%        AGE       "
       " WT       PAR",
-      placed({{1, " 3"},
-              {5, "3"},
-              {15, "BRAVO"},
-              {43, " 5.0"},
-              {71, "  0%"},
-              {84, " 0"},
-              {93, "  0"},
-              {103, "  0"}}),
+      placed({{1, " 3"}, {5, "3"}, {15, "BRAVO"}, {43, " 5.0"}, {71, "  0%"}, {84, " 0"},
+              {93, "  0"}, {103, "  0"}}),
       "",
       "            APV    STR     WIN     PLC     SHW     EARNINGS$                                "
       "APV    STR     WIN     PLC     SHW     EARNING$      PWR",
@@ -153,12 +138,9 @@ TEST(PastPerformances, WholeBlockOfAHorseWithoutHistory) {
       "DAY  TRK R#   CN   DST  SUR  1st       2nd       STR       FIN         E1   E2  LATE SPD   "
       "WT  ODDS   CLS   PURSE   CLASSIFICATION               DATE      COMMENT",
       "",
-      placed({{1, "DAYS SINCE 1st BEST=    0"},
-              {31, "1st BEST=   0"},
-              {50, "DAYS SINCE 2nd BEST=    0"},
-              {81, "2nd BEST=   0"},
-              {100, "DAYS SINCE 3rd BEST=    0"},
-              {131, "3rd BEST=   0"}}),
+      placed({{1, "DAYS SINCE 1st BEST=    0"}, {31, "1st BEST=   0"},
+              {50, "DAYS SINCE 2nd BEST=    0"}, {81, "2nd BEST=   0"},
+              {100, "DAYS SINCE 3rd BEST=    0"}, {131, "3rd BEST=   0"}}),
       "",
       "QUENTAR STRIKE RATING REGARDLESS OF QUALIFICATION->",
       "QUENTAR STRIKE QUALIFIED RATING------------------->",
@@ -187,6 +169,7 @@ TEST(PastPerformances, WholeBlockOfAHorseWithoutHistory) {
       placed({{44, "               0"}, {60, "                   0.00"}}),
       std::string(175, '-'),
   };
+  // clang-format on
   ASSERT_EQ(lines.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(lines[i], expected[i]) << "line " << i;
@@ -213,175 +196,80 @@ TEST(PastPerformances, RaceWithEveryHorseScratchedShowsOnlyItsTitle) {
 // (no day gap) and a second with a fast figure.
 Card cardWithHistory() {
   Card card = handCard();
-  fill(card.matrix, 1,
-       {// Past race 1.
-        {1437, "21"},
-        {286, "SAR"},
-        {296, "5"},
-        {306, "FT"},
-        {316, "-1870"},
-        {326, "D"},
-        {576, "1"},
-        {656, "1.5"},
-        {666, "0"},  // leads the first call
-        {586, "2"},
-        {676, "0.5"},
-        {686, "-0.75"},  // second, lengths behind as a positive
-        {606, "0"},
-        {716, "3"},
-        {726, "3"},  // no stretch call: nothing shown
-        {616, "1"},
-        {736, "2.25"},
-        {746, "7"},  // the winner shows its own margin
-        {1447, "88"},
-        {1457, "90"},
-        {816, "75"},
-        {846, "80"},
-        {506, "120"},
-        {516, "3.4"},
-        {1086, "AL"},
-        {556, "50000"},
-        {536, "ALW 50000"},
-        {256, "20050812"},
-        {396, "DREW CLEAR"},
-        {1636, "95"},
-        {1036, "110.47"},
-        {1716, " 3"},
-        // Past race 2.
-        {1438, "30"},
-        {307, "GD"},
-        {317, "1320"},
-        {327, "T"},
-        {577, ""},
-        {657, "4"},
-        {587, "-1"},
-        {677, "4"},
-        {607, "3"},
-        {727, "1.5"},
-        {617, "4"},
-        {737, "9"},
-        {747, "3.25"},
-        {847, "100"},
-        {257, "200508"},
-        // Past race 3 did not happen.
-        {1439, "0"},
-        {288, "AQU"},
-        // Past race 4.
-        {1440, "14"},
-        {309, "SY"},
-        {319, "1760"},
-        {329, "D"},
-        {619, "2"},
-        {739, "0.5"},
-        {749, "1.25"},
-        {849, "130"},
-        {259, "20050601"},
-        {1639, "88"},
-        {1039, "98.2"},
-        {1719, " 1"},
-        // Best figures and the strike rating.
-        {1525, "45"},
-        {1481, "95"},
-        {1527, "120"},
-        {1482, "90"},
-        {1694, " 92"},
-        {1695, "W  12"},
-        {1696, "Q"}});
+  CardMatrix& m = card.matrix;
+  // clang-format off
+  // Past race 1: leads the first call, second at the second call (lengths behind given as a
+  // negative), no stretch call, and wins (its own margin shows, not the lengths behind).
+  fill(m, 1, {{1437, "21"}, {286, "SAR"}, {296, "5"}, {306, "FT"}, {316, "-1870"}, {326, "D"},
+              {576, "1"}, {656, "1.5"}, {666, "0"}, {586, "2"}, {676, "0.5"}, {686, "-0.75"},
+              {606, "0"}, {716, "3"}, {726, "3"}, {616, "1"}, {736, "2.25"}, {746, "7"},
+              {1447, "88"}, {1457, "90"}, {816, "75"}, {846, "80"}, {506, "120"}, {516, "3.4"},
+              {1086, "AL"}, {556, "50000"}, {536, "ALW 50000"}, {256, "20050812"},
+              {396, "DREW CLEAR"}, {1636, "95"}, {1036, "110.47"}, {1716, " 3"}});
+  // Past race 2: no first or second call, third in the stretch, fourth at the finish.
+  fill(m, 1, {{1438, "30"}, {307, "GD"}, {317, "1320"}, {327, "T"}, {577, ""}, {657, "4"},
+              {587, "-1"}, {677, "4"}, {607, "3"}, {727, "1.5"}, {617, "4"}, {737, "9"},
+              {747, "3.25"}, {847, "100"}, {257, "200508"}});
+  // Past race 3 did not happen; past race 4 did.
+  fill(m, 1, {{1439, "0"}, {288, "AQU"}});
+  fill(m, 1, {{1440, "14"}, {309, "SY"}, {319, "1760"}, {329, "D"}, {619, "2"}, {739, "0.5"},
+              {749, "1.25"}, {849, "130"}, {259, "20050601"}, {1639, "88"}, {1039, "98.2"},
+              {1719, " 1"}});
+  // Best figures and the strike rating.
+  fill(m, 1, {{1525, "45"}, {1481, "95"}, {1527, "120"}, {1482, "90"}, {1694, " 92"},
+              {1695, "W  12"}, {1696, "Q"}});
+  // clang-format on
   return card;
 }
 
 TEST(PastPerformances, PastRaceLines) {
   TextGrid grid;
   const std::vector<std::string> lines = drawnLines(cardWithHistory(), "1", grid);
+  // clang-format off
   const std::vector<std::string> expected = {
-      placed({{1, " 21"},         {6, "SAR"},        {10, " 5"},         {15, "FT"},
-              {18, "  8.5"},      {26, "D"},         {30, " 1"},         {33, " 1.50"},
-              {40, " 2"},         {43, " 0.75"},     {60, " 1"},         {63, " 2.25"},
-              {71, " 88"},        {76, " 90"},       {81, " 75"},        {86, " 80"},
-              {91, "120"},        {96, " 3.4"},      {104, "AL"},        {107, "  50000"},
-              {117, "ALW 50000"}, {144, "08-12-05"}, {154, "DREW CLEAR"}}),
-      placed({{1, " 30"},
-              {10, " 0"},
-              {15, "GD"},
-              {18, "  6.0"},
-              {26, "T"},
-              {50, " 3"},
-              {53, " 1.50"},
-              {60, " 4"},
-              {63, " 3.25"},
-              {71, "  0"},
-              {76, "  0"},
-              {81, "  0"},
-              {86, "100"},
-              {91, "  0"},
-              {96, " 0.0"},
-              {107, "      0"},
-              {144, "08--05"}}),
-      placed({{1, " 14"},
-              {10, " 0"},
-              {15, "SY"},
-              {18, "  8.0"},
-              {26, "D"},
-              {60, " 2"},
-              {63, " 1.25"},
-              {71, "  0"},
-              {76, "  0"},
-              {81, "  0"},
-              {86, "130"},
-              {91, "  0"},
-              {96, " 0.0"},
-              {107, "      0"},
-              {144, "06-01-05"}}),
+      placed({{1, " 21"}, {6, "SAR"}, {10, " 5"}, {15, "FT"}, {18, "  8.5"}, {26, "D"},
+              {30, " 1"}, {33, " 1.50"}, {40, " 2"}, {43, " 0.75"}, {60, " 1"}, {63, " 2.25"},
+              {71, " 88"}, {76, " 90"}, {81, " 75"}, {86, " 80"}, {91, "120"}, {96, " 3.4"},
+              {104, "AL"}, {107, "  50000"}, {117, "ALW 50000"}, {144, "08-12-05"},
+              {154, "DREW CLEAR"}}),
+      placed({{1, " 30"}, {10, " 0"}, {15, "GD"}, {18, "  6.0"}, {26, "T"}, {50, " 3"},
+              {53, " 1.50"}, {60, " 4"}, {63, " 3.25"}, {71, "  0"}, {76, "  0"}, {81, "  0"},
+              {86, "100"}, {91, "  0"}, {96, " 0.0"}, {107, "      0"}, {144, "08--05"}}),
+      placed({{1, " 14"}, {10, " 0"}, {15, "SY"}, {18, "  8.0"}, {26, "D"}, {60, " 2"},
+              {63, " 1.25"}, {71, "  0"}, {76, "  0"}, {81, "  0"}, {86, "130"}, {91, "  0"},
+              {96, " 0.0"}, {107, "      0"}, {144, "06-01-05"}}),
   };
+  // clang-format on
   EXPECT_EQ(section(lines, "DAY  "), expected);
 }
 
 TEST(PastPerformances, BestFiguresSpeedChartAndStrikeRating) {
   TextGrid grid;
   const std::vector<std::string> lines = drawnLines(cardWithHistory(), "1", grid);
+  // clang-format off
   const std::vector<std::string> expected = {
-      placed({{1, "08-12-05"},
-              {11, " 21"},
-              {15, "  8.5"},
-              {22, "D"},
-              {25, "FT"},
-              {30, " 1~ 2.25"},
-              {58, "---------> 80"},
-              {80, " 95"},
-              {85, "110.5"},
-              {92, " 3"}}),
+      placed({{1, "08-12-05"}, {11, " 21"}, {15, "  8.5"}, {22, "D"}, {25, "FT"},
+              {30, " 1~ 2.25"}, {58, "---------> 80"}, {80, " 95"}, {85, "110.5"}, {92, " 3"}}),
       // The chart's margin is the leader's, whatever the position.
-      placed({{1, "08--05"},
-              {11, " 30"},
-              {15, "  6.0"},
-              {22, "T"},
-              {25, "GD"},
-              {30, " 4~ 9.00"},
-              {63, "--------->100"},
-              {80, "  0"},
-              {85, "  0.0"}}),
+      placed({{1, "08--05"}, {11, " 30"}, {15, "  6.0"}, {22, "T"}, {25, "GD"}, {30, " 4~ 9.00"},
+              {63, "--------->100"}, {80, "  0"}, {85, "  0.0"}}),
       // 130 / 4 + 38 is 70.5, shown by "###" as 70; the long arrow pushes the par figure down.
-      placed({{1, "06-01-05"},
-              {11, " 14"},
-              {15, "  8.0"},
-              {22, "D"},
-              {25, "SY"},
-              {30, " 2~ 0.50"},
-              {70, "--------->130"}}),
+      placed({{1, "06-01-05"}, {11, " 14"}, {15, "  8.0"}, {22, "D"}, {25, "SY"},
+              {30, " 2~ 0.50"}, {70, "--------->130"}}),
       placed({{80, " 88"}, {85, " 98.2"}, {92, " 1"}}),
   };
+  // clang-format on
   const std::vector<std::string> chart = section(lines, "DAYS SINCE 1st BEST=");
   EXPECT_EQ(chart, expected);
   auto best = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
     return l.starts_with("DAYS SINCE 1st BEST=");
   });
   ASSERT_NE(best, lines.end());
-  EXPECT_EQ(*best, placed({{1, "DAYS SINCE 1st BEST=   45"},
-                           {31, "1st BEST=  95"},
-                           {50, "DAYS SINCE 2nd BEST=  120"},
-                           {81, "2nd BEST=  90"},
-                           {100, "DAYS SINCE 3rd BEST=    0"},
-                           {131, "3rd BEST=   0"}}));
+  // clang-format off
+  EXPECT_EQ(*best, placed({{1, "DAYS SINCE 1st BEST=   45"}, {31, "1st BEST=  95"},
+                           {50, "DAYS SINCE 2nd BEST=  120"}, {81, "2nd BEST=  90"},
+                           {100, "DAYS SINCE 3rd BEST=    0"}, {131, "3rd BEST=   0"}}));
+  // clang-format on
   auto rating = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
     return l.starts_with("QUENTAR STRIKE RATING");
   });
@@ -410,71 +298,30 @@ TEST(PastPerformances, SpeedChartArrowColumn) {
 
 TEST(PastPerformances, WorkoutLines) {
   Card card = handCard();
-  fill(card.matrix, 1,
-       {// Workout 1.
-        {102, "20050801"},
-        {126, " SAR "},
-        {174, "TR"},
-        {114, "-47.2"},
-        {138, "880"},
-        {150, "FT"},
-        {162, "H"},
-        {1608, "11"},
-        {186, "35"},
-        {198, "2"},
-        {1624, "7"},
-        {1646, " 2"},
-        {1658, " 1"},
-        {1670, " 3"},
-        {1682, " 13"},
-        // Workout 2: nobody worked that day, so it is not shown.
-        {103, "20050725"},
-        {139, "999"},
-        {187, "0"},
-        // Workouts 3 and 4.
-        {104, "20050720"},
-        {128, "BEL"},
-        {116, "36.4"},
-        {140, "770"},
-        {188, "12"},
-        {200, "5"},
-        {105, "20050710"},
-        {117, "60"},
-        {141, "-1320"},
-        {189, "1"}});
+  // clang-format off
+  fill(card.matrix, 1, {{102, "20050801"}, {126, " SAR "}, {174, "TR"}, {114, "-47.2"},
+                        {138, "880"}, {150, "FT"}, {162, "H"}, {1608, "11"}, {186, "35"},
+                        {198, "2"}, {1624, "7"}, {1646, " 2"}, {1658, " 1"}, {1670, " 3"},
+                        {1682, " 13"}});
+  // Workout 2: nobody worked that day, so it is not shown.
+  fill(card.matrix, 1, {{103, "20050725"}, {139, "999"}, {187, "0"}});
+  fill(card.matrix, 1, {{104, "20050720"}, {128, "BEL"}, {116, "36.4"}, {140, "770"},
+                        {188, "12"}, {200, "5"}});
+  fill(card.matrix, 1, {{105, "20050710"}, {117, "60"}, {141, "-1320"}, {189, "1"}});
+  // clang-format on
   TextGrid grid;
   const std::vector<std::string> lines = drawnLines(card, "1", grid);
+  // clang-format off
   const std::vector<std::string> expected = {
-      placed({{1, "08-01-05"},
-              {13, "SAR TR"},
-              {19, " -47.2"},
-              {28, " 4"},
-              {36, "FT"},
-              {42, "H"},
-              {47, " 11"},
-              {52, " 35"},
-              {57, "  2"},
-              {62, "  7"},
-              {69, " 2"},
-              {74, " 1"},
-              {78, " 3"},
-              {83, " 13"}}),
-      placed({{1, "07-20-05"},
-              {13, "BEL"},
-              {19, "  36.4"},
-              {28, " 3.5"},
-              {47, "  0"},
-              {52, " 12"},
-              {57, "  5"},
-              {62, "  0"}}),
-      placed({{1, "07-10-05"},
-              {19, "  60.0"},
-              {28, " 6"},
-              {47, "  0"},
-              {52, "  1"},
-              {57, "  0"},
+      placed({{1, "08-01-05"}, {13, "SAR TR"}, {19, " -47.2"}, {28, " 4"}, {36, "FT"}, {42, "H"},
+              {47, " 11"}, {52, " 35"}, {57, "  2"}, {62, "  7"}, {69, " 2"}, {74, " 1"},
+              {78, " 3"}, {83, " 13"}}),
+      placed({{1, "07-20-05"}, {13, "BEL"}, {19, "  36.4"}, {28, " 3.5"}, {47, "  0"},
+              {52, " 12"}, {57, "  5"}, {62, "  0"}}),
+      placed({{1, "07-10-05"}, {19, "  60.0"}, {28, " 6"}, {47, "  0"}, {52, "  1"}, {57, "  0"},
               {62, "  0"}}),
   };
+  // clang-format on
   EXPECT_EQ(section(lines, "  DATE"), expected);
 }
 
