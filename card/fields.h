@@ -11,7 +11,7 @@ inline constexpr int kFieldCount = 1435;   // fields per data-file record
 inline constexpr int kColumnCount = 2001;  // columns 0..2000 of every card row
 
 // The trainer's key-statistics categories, five fields each: name, starts, win percentage,
-// an item the figures do not read, and the $2 return.
+// in-the-money percentage and the $2 return.
 class KeyStatCategories {
  public:
   static constexpr int kCount = 6;
@@ -20,6 +20,7 @@ class KeyStatCategories {
   constexpr int name(int c) const { return column(c, 0); }
   constexpr int starts(int c) const { return column(c, 1); }
   constexpr int winPercent(int c) const { return column(c, 2); }
+  constexpr int inTheMoneyPercent(int c) const { return column(c, 3); }
   constexpr int returnOnInvestment(int c) const { return column(c, 4); }
   constexpr int first() const { return first_; }
   constexpr int last() const { return first_ + kCount * 5 - 1; }
@@ -56,7 +57,7 @@ inline constexpr int kJockeyMeetWins = 36;
 inline constexpr int kTrainerJockeyYearStarts = 219;
 inline constexpr int kTrainerJockeyYearWins = 220;
 inline constexpr int kTrainerJockeyYearReturn = 223;
-inline constexpr int kTrainerScreenItem = 1066;
+inline constexpr int kLastRaceJockey = 1066;
 inline constexpr int kTrainerYearStarts = 1147;
 inline constexpr int kTrainerYearWins = 1148;
 inline constexpr int kTrainerLastYearStarts = 1152;
@@ -71,6 +72,17 @@ inline constexpr KeyStatCategories kKeyStats{1337};
 inline constexpr int kTrainerJockeyMeetStarts = 1413;
 inline constexpr int kTrainerJockeyMeetWins = 1414;
 inline constexpr int kTrainerJockeyMeetReturn = 1417;
+// The connections' records as their screens show them: starts, wins, places and shows, then
+// the $2 return where a horse's record has its earnings (the trainer's and the jockey's meet
+// records have no return).
+inline constexpr RecordFields kTrainerJockeyMeetRecord{kTrainerJockeyMeetStarts};
+inline constexpr RecordFields kTrainerJockeyYearRecord{kTrainerJockeyYearStarts};
+inline constexpr RecordFields kJockeyMeetRecord{kJockeyMeetStarts};
+inline constexpr RecordFields kJockeyYearRecord{kJockeyYearStarts};
+inline constexpr RecordFields kJockeyLastYearRecord{kJockeyLastYearStarts};
+inline constexpr RecordFields kTrainerMeetRecord{kTrainerMeetStarts};
+inline constexpr RecordFields kTrainerYearRecord{kTrainerYearStarts};
+inline constexpr RecordFields kTrainerLastYearRecord{kTrainerLastYearStarts};
 
 // The horse.
 inline constexpr int kProgramNumber = 43;
