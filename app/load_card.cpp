@@ -3,6 +3,7 @@
 #include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
+#include "card/time_pars.h"
 #include "oddsline/odds_line.h"
 #include "oddsline/picked_races.h"
 #include "reports/race_lines.h"
@@ -19,7 +20,10 @@ void entryPass1(CardMatrix& m, int row) {
 
 // Entry pass 2: time-par and record figures, workout values, then the last-race and
 // readiness figures.
-void entryPass2(CardMatrix&, int) {}
+void entryPass2(CardMatrix& m, int row) {
+  computeTimeParsAndRecords(m, row);
+  // The last-race and readiness figures close the pass.
+}
 
 // Entry pass 3: speed summaries, trainer and jockey figures and the angle flags, then the
 // early-pace rating the odds line ranks.
