@@ -1,6 +1,7 @@
 #include "card/track_table.h"
 
 #include <array>
+#include <cstdint>
 
 #include "card/card_matrix.h"
 #include "card/columns.h"
@@ -44,13 +45,37 @@ constexpr std::array<TrackRow, 99> TrackTable = {{
     {"PEN", "12"},       {"TP", "3"},        {"PID", "-1"},  {"EVT", "17"},
 }};
 
+// The table is walked for every workout of every horse. A code of up to seven characters,
+// packed with its length into one word, compares in one step; 0 stands for a code that no
+// row can match (empty, or longer than any track code).
+constexpr std::uint64_t packCode(std::string_view code) {
+  if (code.empty() || code.size() > 7) return 0;
+  std::uint64_t key = static_cast<std::uint64_t>(code.size()) << 56;
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    key |= static_cast<std::uint64_t>(static_cast<unsigned char>(code[i])) << (8 * i);
+  }
+  return key;
+}
+
+constexpr auto kTrackKeys = [] {
+  std::array<std::uint64_t, TrackTable.size()> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    keys[i] = packCode(TrackTable[i].code);
+    if (keys[i] == 0) throw "every track code has one to seven characters";
+  }
+  return keys;
+}();
+
 }  // namespace
 
 std::string_view trackValue(std::string_view code, std::string_view indicator) {
-  const std::string_view trimmed = trimBlanks(code);
+  const std::uint64_t key = packCode(trimBlanks(code));
+  if (key == 0) return "0";
   const bool training = indicator == kTrainingTrack;
-  for (const TrackRow& r : TrackTable) {
-    if (r.code == trimmed && (training || !r.trainingTrackOnly)) return r.value;
+  for (std::size_t i = 0; i < TrackTable.size(); ++i) {
+    if (kTrackKeys[i] == key && (training || !TrackTable[i].trainingTrackOnly)) {
+      return TrackTable[i].value;
+    }
   }
   return "0";
 }

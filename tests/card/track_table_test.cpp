@@ -23,10 +23,10 @@ TEST(TrackTable, TrainingTrackRowsComeFirst) {
 
 TEST(TrackTable, CodesMatchWholeAndInTheirCase) {
   const char* const cases[][3] = {
-      {"PRX", "", "0"},   {"TUP", "", "-2"}, {"BEU", "TR", "-7"},
-      {"sa", "TR", "0"},  {"Sar", "", "0"},  {"", "TR", "0"},
-      {"   ", "", "0"},   {"SAX", "", "0"},  {"SA\t", "", "0"},  // only blanks are trimmed
-      {"SA TR", "", "0"},
+      {"PRX", "", "0"},   {"TUP", "", "-2"},     {"BEU", "TR", "-7"},
+      {"sa", "TR", "0"},  {"Sar", "", "0"},      {"", "TR", "0"},
+      {"   ", "", "0"},   {"SAX", "", "0"},      {"SA\t", "", "0"},  // only blanks are trimmed
+      {"SA TR", "", "0"}, {"SARATOGA", "", "0"},
   };
   for (const auto& c : cases) EXPECT_EQ(trackValue(c[0], c[1]), c[2]) << c[0] << '/' << c[1];
 }
