@@ -3,6 +3,7 @@
 #include "app/column_map.h"
 #include "card/dates.h"
 #include "card/early_pace.h"
+#include "card/time_pars.h"
 #include "figures/age_at_last_race.h"
 #include "figures/angle_flags.h"
 #include "figures/connections.h"
@@ -31,7 +32,10 @@ void entryPass1(CardMatrix& m, int row) {
 
 // Entry pass 2: time-par and record figures, workout values, then the last-race and
 // readiness figures.
-void entryPass2(CardMatrix& m, int row) { computeReadiness(m, row); }
+void entryPass2(CardMatrix& m, int row) {
+  computeTimeParsAndRecords(m, row);
+  computeReadiness(m, row);
+}
 
 // Entry pass 3: speed summaries, trainer and jockey figures and the angle flags, then the
 // early-pace rating the odds line ranks.
