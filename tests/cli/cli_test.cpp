@@ -72,9 +72,8 @@ TEST_F(SampleCard, RaceShowsBothListsOfTheChosenRace) {
   }
 }
 
-// The dump of the whole card: its header and race lines, and every computed cell of race 1
-// (all of the card would make a golden file of megabytes). The data fields are checked
-// against the file itself.
+// The dump of the whole card: its header and race lines, and every computed cell of every
+// entry. The data fields are checked against the file itself.
 TEST_F(SampleCard, DumpGivesTheWholeComputedCard) {
   const Result r = run({"dump", card});
   ASSERT_EQ(r.status, 0);
@@ -89,9 +88,9 @@ TEST_F(SampleCard, DumpGivesTheWholeComputedCard) {
     std::size_t end = 0;
     const int row = std::stoi(line.substr(5), &end);
     const int column = std::stoi(line.substr(5 + end + 1));
-    if (column <= 1435) {
+    if (row >= 1 && column <= kFieldCount) {
       ++dataCells;
-    } else if (row <= 10) {
+    } else {
       kept += line + '\n';
     }
   }
@@ -102,7 +101,7 @@ TEST_F(SampleCard, DumpGivesTheWholeComputedCard) {
     for (int f = 1; f <= kFieldCount; ++f) nonEmpty += !file.field(row, f).empty();
   }
   EXPECT_EQ(dataCells, nonEmpty);
-  expectGolden("KSV1208.dump-race1.txt", kept);
+  expectGolden("KSV1208.dump.txt", kept);
   EXPECT_TRUE(std::filesystem::exists(dir.file("KSV1208.tch")));
 }
 
