@@ -19,6 +19,7 @@ declare -A KESTRAVO_PACKAGES=(
   [libgl-dev]=/usr/include/GL/gl.h
   [fonts-liberation]=/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf
   [clang-format]=/usr/bin/clang-format
+  [dpkg-dev]=/usr/bin/dpkg-shlibdeps
   [clang]=/usr/bin/clang++
   [libclang-rt-14-dev]=/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.asan-x86_64.a
   [locales]=/usr/share/i18n/locales/de_DE
