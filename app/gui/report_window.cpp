@@ -86,6 +86,8 @@ ReportWindow::ReportWindow(const QString& caption, const ReportGeometry& geometr
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setAttribute(Qt::WA_DeleteOnClose);
+  // Closing the main window ends the program, whatever reports are still open.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(caption);
   setFrameShape(QFrame::NoFrame);
   setWidget(page_);

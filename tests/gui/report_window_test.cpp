@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -253,6 +254,29 @@ TEST(PlaceReportWindow, KeepsTheWindowOnTheFreeArea) {
   EXPECT_EQ(place(25, 25, 2000, 2000), QRect(0, 30, 992, 676));
 }
 
+TEST_F(ReportWindowTest, OffersCopySaveAndPrintOnItsContextMenu) {
+  drawSmallReport(windows);
+  QWidget* page = shown()->widget();
+  QStringList offered;
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, [&offered, timer] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    timer->stop();
+    timer->deleteLater();
+    for (const QAction* action : menu->actions()) {
+      offered << action->text() + " " + action->shortcut().toString();
+    }
+    menu->close();
+  });
+  timer->start(5);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                          page->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(page, &click);
+  EXPECT_EQ(offered.join(", ").toStdString(),
+            "COPY Ctrl+C, SAVE AS TEXT... Ctrl+S, PRINT... Ctrl+P");
+}
+
 TEST_F(ReportWindowTest, CopiesTheTextToTheClipboard) {
   drawSmallReport(windows);
   QApplication::clipboard()->clear();
@@ -328,6 +352,18 @@ TEST_F(ReportWindowTest, AnEarlierWindowStaysOpenWhenTheNewestCloses) {
   windows.closeCurrent();
   EXPECT_TRUE(first->isVisible());
   EXPECT_EQ(first->drawing().lines().text(), kSmallReportText);
+}
+
+TEST_F(ReportWindowTest, ClosingTheMainWindowEndsTheProgramAndItsReports) {
+  QWidget main;
+  main.show();
+  drawSmallReport(windows);
+  QPointer<ReportWindow> report = shown();
+  // The program's loop ends by itself, or after two seconds with another code.
+  QTimer::singleShot(0, &main, &QWidget::close);
+  QTimer::singleShot(2000, qApp, [] { QApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(report.isNull() || !report->isVisible());
 }
 
 TEST_F(ReportWindowTest, AKeyOrTheCloseBoxEndsTheWait) {
