@@ -98,8 +98,8 @@ ReportWindow::ReportWindow(const QString& caption, const ReportGeometry& geometr
   // The window manager adds the frame only once the window is up; room for a title bar is
   // kept meanwhile so that the window's top never ends below the screen's bottom.
   place(estimatedFrame());
-  verticalScrollBar()->setSingleStep(fontMetrics().lineSpacing());
-  horizontalScrollBar()->setSingleStep(fontMetrics().averageCharWidth());
+  verticalScrollBar()->setSingleStep(standard.lineSpacing());
+  horizontalScrollBar()->setSingleStep(standard.averageCharWidth());
 
   addKeepingAction("COPY", QKeySequence::Copy, &ReportWindow::copyText);
   addKeepingAction("SAVE AS TEXT...", QKeySequence::Save, &ReportWindow::saveAsText);
@@ -197,7 +197,7 @@ void ReportWindow::saveAsText() {
   const auto length = static_cast<qint64>(text.size());
   if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), length) != length ||
       !file.commit()) {
-    tell(QStringLiteral("CANNOT SAVE THE REPORT TO ") + path);
+    tell(QStringLiteral("CANNOT SAVE THE REPORT TO ") + QDir::toNativeSeparators(path));
   }
 }
 

@@ -35,11 +35,11 @@ class ReportWindow : public QScrollArea {
   Q_OBJECT
 
  public:
-  // A top-level window of no owner, deleted when closed, not yet shown. Its size comes
-  // from the window's standard text font, the desktop's own, fixed at opening: the
-  // report's fonts come later and may change from line to line (a title in a large
-  // face, the body in a small one), and a window that kept its size whatever the report
-  // draws is what the handicapper expects of a report he opens again and again.
+  // A top-level window of no owner, deleted when closed, not yet shown. Its rows and
+  // columns are those of the window's standard text font, the desktop's own, so the size
+  // is fixed at opening: the report's faces come later and change from line to line (a
+  // title in a large face, the body in a small one), and the same report always opens
+  // in a window of the same size.
   ReportWindow(const QString& caption, const ReportGeometry& geometry,
                ReportDialogs dialogs = ReportDialogs::standard());
 
@@ -87,8 +87,8 @@ class ReportWindow : public QScrollArea {
   ReportDialogs dialogs_;
   ReportDrawing drawing_;
   ReportPage* page_;
-  QRect wanted_;  // the frame's top-left and the inside's size, before any clamping
-  QSize canvas_;  // as the report asked for it
+  QRect wanted_;        // the frame's top-left and the inside's size, before any clamping
+  QSize canvas_{0, 0};  // as the report asked for it
   bool placedInFrame_ = false;
   bool waiting_ = false;
 };
