@@ -193,6 +193,32 @@ TEST_F(MainCommandsTest, OneSortToggleServesEveryColumn) {
   EXPECT_EQ(shownHorses().front(), "R1 HORSE 1");
 }
 
+TEST_F(MainCommandsTest, TheRaceDetailListFollowsTheSortRowForRow) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  const auto detailHorses = [&] {
+    std::vector<std::string> names;
+    for (const TextRow& r : commands.list(control::kRaceDetailList).rows) names.push_back(r[3]);
+    return names;
+  };
+  for (int column : {4, 6, 9, 3}) {
+    commands.columnClicked(control::kEntriesList, column);
+    EXPECT_EQ(detailHorses(), shownHorses()) << column;
+  }
+  commands.columnClicked(control::kEntriesList, 4);
+  EXPECT_EQ(detailHorses(),
+            (std::vector<std::string>{"R1 HORSE 3", "R1 HORSE 1", "R1 HORSE 4", "R1 HORSE 2"}));
+}
+
+TEST_F(MainCommandsTest, OnlyControlsWithACommandCanBeUsed) {
+  for (int id : {control::kOpenDataFile, control::kScratch, control::kRacesList}) {
+    EXPECT_TRUE(commands.hasCommand(id)) << id;
+  }
+  for (int id : control::kReportCommands) {
+    EXPECT_EQ(commands.hasCommand(id), commands.command(id, notify::kClicked)) << id;
+  }
+}
+
 TEST_F(MainCommandsTest, KOLSortsByThePriceBeforeTheDash) {
   open("KSV1208.DRF", twoRaceCard());
   chooseRace(0);

@@ -186,6 +186,11 @@ const Unreadable kUnreadable[] = {
      }},
     {"link that leads nowhere",
      [](const std::string& path) { std::filesystem::create_symlink(path + ".gone", path); }},
+    {"no read permission",
+     [](const std::string& path) {
+       std::ofstream(path, std::ios::binary) << "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"";
+       std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+     }},
 };
 
 TEST(ScratchFile, OneThatExistsButCannotBeReadIsLeftAloneAndScratchesNothing) {
@@ -194,6 +199,11 @@ TEST(ScratchFile, OneThatExistsButCannotBeReadIsLeftAloneAndScratchesNothing) {
     const std::string data = dir.write("CARD.DRF", twoEntryCard());
     const std::string path = dir.file("CARD.tch");
     u.make(path);
+    // The administrator reads any file; that case is left to the other rows.
+    if (std::filesystem::is_regular_file(path) &&
+        std::filesystem::file_size(path) < kMaxDataFileBytes && std::ifstream(path).good()) {
+      continue;
+    }
     const auto before = std::filesystem::symlink_status(path).type();
     Card card;
     card.dataFilePath = data;
