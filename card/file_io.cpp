@@ -49,6 +49,13 @@ int injected(SaveStep step) {
   return fault ? (*fault)(step) : 0;
 }
 
+// True, with errno set, when an injected fault makes `step` fail.
+bool failsAt(SaveStep step) {
+  const int fault = injected(step);
+  if (fault) errno = fault;
+  return fault != 0;
+}
+
 std::string reasonOf(int error) {
   std::string text = std::generic_category().message(error);
   for (char& c : text) {
@@ -180,10 +187,7 @@ bool writeAll(int fd, std::string_view text) {
 // Puts the finished temporary file in the file's place. Replacing renames over the old
 // file; making a new one refuses to stand in for anything already there.
 bool moveIntoPlace(int folder, const std::string& temporary, const Target& target) {
-  if (const int fault = injected(SaveStep::kRename)) {
-    errno = fault;
-    return false;
-  }
+  if (failsAt(SaveStep::kRename)) return false;
   if (target.replaces) {
     return ::renameat(folder, temporary.c_str(), folder, target.name.c_str()) == 0;
   }
@@ -202,17 +206,11 @@ bool finishSave(int folder, Descriptor& file, const std::string& temporary, cons
                 std::string_view text) {
   if (!writeAll(file.get(), text)) return false;
   if (target.replaces) {
-    if (const int fault = injected(SaveStep::kKeepPermissions)) {
-      errno = fault;
+    if (failsAt(SaveStep::kKeepPermissions) || ::fchmod(file.get(), target.permissions) != 0) {
       return false;
     }
-    if (::fchmod(file.get(), target.permissions) != 0) return false;
   }
-  if (const int fault = injected(SaveStep::kFlush)) {
-    errno = fault;
-    return false;
-  }
-  if (::fsync(file.get()) != 0 || !file.reset()) return false;
+  if (failsAt(SaveStep::kFlush) || ::fsync(file.get()) != 0 || !file.reset()) return false;
   return moveIntoPlace(folder, temporary, target);
 }
 
@@ -227,7 +225,7 @@ bool save(const std::string& path, std::string_view text, bool replacing, std::s
   Descriptor file;
   // A fresh name each try: an existing file, link or pipe of that name is never opened.
   for (int attempt = 0; !file; ++attempt) {
-    if (const int fault = injected(SaveStep::kCreateTemporary)) return fail(why, fault);
+    if (failsAt(SaveStep::kCreateTemporary)) return fail(why, errno);
     temporary = temporaryName(target.name);
     // Mode 0666 less the umask: a new scratch file gets the permissions any new file gets.
     const int fd = ::openat(folder.get(), temporary.c_str(),
@@ -245,7 +243,7 @@ bool save(const std::string& path, std::string_view text, bool replacing, std::s
     return fail(why, error);
   }
   // The new file stands; flushing the folder makes its new name last through a crash.
-  if (injected(SaveStep::kFlushFolder) == 0) ::fsync(folder.get());
+  if (!failsAt(SaveStep::kFlushFolder)) ::fsync(folder.get());
   return true;
 }
 

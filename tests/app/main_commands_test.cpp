@@ -72,11 +72,13 @@ class MainCommandsTest : public ::testing::Test {
     view.selected = index;
     ASSERT_TRUE(commands.command(control::kRacesList, notify::kDoubleClicked));
   }
-  std::vector<std::string> shownHorses() const {
-    std::vector<std::string> names;
-    for (const TextRow& r : commands.list(control::kEntriesList).rows) names.push_back(r[3]);
-    return names;
+  // The cells of one column of a list, top to bottom.
+  std::vector<std::string> cells(int listId, std::size_t column) const {
+    std::vector<std::string> out;
+    for (const TextRow& r : commands.list(listId).rows) out.push_back(r[column]);
+    return out;
   }
+  std::vector<std::string> shownHorses() const { return cells(control::kEntriesList, 3); }
 
   TempFolder dir;
   Card card;
@@ -175,11 +177,7 @@ TEST_F(MainCommandsTest, EachCommandAcceptsOnlyItsNotificationCodes) {
 TEST_F(MainCommandsTest, OneSortToggleServesEveryColumn) {
   open("KSV1208.DRF", twoRaceCard());
   chooseRace(0);
-  const auto srlr = [&] {
-    std::vector<std::string> v;
-    for (const TextRow& r : commands.list(control::kEntriesList).rows) v.push_back(r[4]);
-    return v;
-  };
+  const auto srlr = [&] { return cells(control::kEntriesList, 4); };
   commands.columnClicked(control::kEntriesList, 4);
   EXPECT_EQ(srlr(), (std::vector<std::string>{" 70", " 80", " 88", " 95"}));
   commands.columnClicked(control::kEntriesList, 4);
@@ -196,11 +194,7 @@ TEST_F(MainCommandsTest, OneSortToggleServesEveryColumn) {
 TEST_F(MainCommandsTest, TheRaceDetailListFollowsTheSortRowForRow) {
   open("KSV1208.DRF", twoRaceCard());
   chooseRace(0);
-  const auto detailHorses = [&] {
-    std::vector<std::string> names;
-    for (const TextRow& r : commands.list(control::kRaceDetailList).rows) names.push_back(r[3]);
-    return names;
-  };
+  const auto detailHorses = [&] { return cells(control::kRaceDetailList, 3); };
   for (int column : {4, 6, 9, 3}) {
     commands.columnClicked(control::kEntriesList, column);
     EXPECT_EQ(detailHorses(), shownHorses()) << column;

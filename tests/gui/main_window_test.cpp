@@ -496,15 +496,8 @@ TEST_F(MainWindowTest, CutCellsEndInAnEllipsisAndNumbersKeepClearOfTheNextColumn
 
 TEST_F(MainWindowTest, EveryColumnTitleStandsWhole) {
   showRace(1);
-  for (int id : {control::kEntriesList, control::kRaceDetailList}) {
-    QHeaderView* titles = list(id)->horizontalHeader();
-    for (int c = 0; c < titles->count(); ++c) {
-      const QString title = titles->model()->headerData(c, Qt::Horizontal).toString();
-      const int room = titles->sectionSize(c) - 2;  // a pixel of margin a side
-      const QFont font = gui::titleFontToFit(titles->font(), title, room);
-      EXPECT_LE(QFontMetrics(font).horizontalAdvance(title), room) << title.toStdString();
-    }
-  }
+  expectTitlesWhole(*list(control::kEntriesList)->horizontalHeader());
+  expectTitlesWhole(*list(control::kRaceDetailList)->horizontalHeader());
 }
 
 TEST_F(MainWindowTest, ReportButtonsWaitForTheirCommands) {

@@ -270,15 +270,7 @@ TEST_F(ScratchDialogTest, ALongNameEndsInAnEllipsisAndShowsWholeInATooltip) {
   QToolTip::hideText();
 
   // Every title stands whole, SCRATCH included, in the column widths of the window.
-  QHeaderView* titles = view->horizontalHeader();
-  for (int c = 0; c < titles->count(); ++c) {
-    const QString title = titles->model()->headerData(c, Qt::Horizontal).toString();
-    const int room = titles->sectionSize(c) - 2;  // a pixel of margin a side
-    EXPECT_LE(
-        QFontMetrics(gui::titleFontToFit(titles->font(), title, room)).horizontalAdvance(title),
-        room)
-        << title.toStdString();
-  }
+  expectTitlesWhole(*view->horizontalHeader());
 }
 
 }  // namespace
