@@ -204,15 +204,6 @@ TEST_F(MainCommandsTest, TheRaceDetailListFollowsTheSortRowForRow) {
             (std::vector<std::string>{"R1 HORSE 3", "R1 HORSE 1", "R1 HORSE 4", "R1 HORSE 2"}));
 }
 
-TEST_F(MainCommandsTest, OnlyControlsWithACommandCanBeUsed) {
-  for (int id : {control::kOpenDataFile, control::kScratch, control::kRacesList}) {
-    EXPECT_TRUE(commands.hasCommand(id)) << id;
-  }
-  for (int id : control::kReportCommands) {
-    EXPECT_EQ(commands.hasCommand(id), commands.command(id, notify::kClicked)) << id;
-  }
-}
-
 TEST_F(MainCommandsTest, KOLSortsByThePriceBeforeTheDash) {
   open("KSV1208.DRF", twoRaceCard());
   chooseRace(0);

@@ -266,18 +266,5 @@ TEST(SafeSave, TwoProgramsSavingAtOnceLeaveOnlyWholeFiles) {
   EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"CARD.tch"});
 }
 
-TEST(SameFile, TellsOneFileUnderTwoNames) {
-  TempFolder dir;
-  const std::string card = dir.write("CARD.DRF", "x");
-  fs::create_symlink(card, dir.file("LINK.tch"));
-  fs::create_hard_link(card, dir.file("HARD.tch"));
-  const std::string other = dir.write("OTHER.tch", "x");
-  EXPECT_TRUE(sameFile(card, dir.file("LINK.tch")));
-  EXPECT_TRUE(sameFile(card, dir.file("HARD.tch")));
-  EXPECT_FALSE(sameFile(card, other));
-  EXPECT_FALSE(sameFile(card, dir.file("MISSING.tch")));
-  EXPECT_FALSE(sameFile("", ""));
-}
-
 }  // namespace
 }  // namespace kestravo
