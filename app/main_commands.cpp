@@ -27,30 +27,34 @@ MainCommands::MainCommands(Card& card, MainView& view) : card_(card), view_(view
   raceDetail_.titles = raceDetailListTitles();
 }
 
-namespace {
-
 // One row per command: the control, the notification codes it acts on, what it does.
-struct CommandRow {
+struct MainCommands::CommandRow {
   int controlId;
   std::initializer_list<int> codes;
   void (MainCommands::*action)();
 };
 
-}  // namespace
-
-bool MainCommands::command(int controlId, int code) {
+const MainCommands::CommandRow* MainCommands::findCommand(int controlId) {
   static const CommandRow kCommands[] = {
       {control::kOpenDataFile, {notify::kClicked, notify::kPushed}, &MainCommands::openDataFile},
       {control::kRacesList, {notify::kDoubleClicked}, &MainCommands::chooseRace},
       {control::kScratch, {notify::kClicked}, &MainCommands::scratchCommand},
   };
   for (const CommandRow& row : kCommands) {
-    if (row.controlId != controlId) continue;
-    if (std::find(row.codes.begin(), row.codes.end(), code) == row.codes.end()) return false;
-    (this->*row.action)();
-    return true;
+    if (row.controlId == controlId) return &row;
   }
-  return false;
+  return nullptr;
+}
+
+bool MainCommands::hasCommand(int controlId) const { return findCommand(controlId) != nullptr; }
+
+bool MainCommands::command(int controlId, int code) {
+  const CommandRow* row = findCommand(controlId);
+  if (!row || std::find(row->codes.begin(), row->codes.end(), code) == row->codes.end()) {
+    return false;
+  }
+  (this->*row->action)();
+  return true;
 }
 
 const TextList& MainCommands::list(int controlId) const {
@@ -96,7 +100,7 @@ void MainCommands::scratchCommand() {
   view_.setLabel(control::kViewLabel, "SCRATCH WINDOW");
   view_.closeReportWindow();
   {
-    ScratchWindow window(card_);
+    ScratchWindow window(card_, selectedRace_);
     view_.runScratchWindow(window);
   }
   // Closing the window always recomputes the whole card from the files.
@@ -117,16 +121,38 @@ void MainCommands::columnClicked(int controlId, int column) {
         std::string_view(r[static_cast<std::size_t>(column)]).substr(0, kSortTextLimit));
   };
   const bool ascending = sortToggle_ == 1;
-  std::stable_sort(entries_.rows.begin(), entries_.rows.end(),
-                   [&](const TextRow& a, const TextRow& b) {
-                     return ascending ? key(a) < key(b) : key(b) < key(a);
-                   });
+  std::vector<std::size_t> order(entries_.rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const TextRow& x = entries_.rows[a];
+    const TextRow& y = entries_.rows[b];
+    return ascending ? key(x) < key(y) : key(y) < key(x);
+  });
+  const auto reorder = [&order](auto& items) {
+    std::remove_reference_t<decltype(items)> sorted;
+    sorted.reserve(items.size());
+    for (std::size_t i : order) sorted.push_back(std::move(items[i]));
+    items = std::move(sorted);
+  };
+  const bool detailFollows = !entryRows_.empty() && raceDetailRows_ == entryRows_;
+  reorder(entries_.rows);
+  reorder(entryRows_);
   view_.listChanged(control::kEntriesList);
+  if (detailFollows) {
+    reorder(raceDetail_.rows);
+    reorder(raceDetailRows_);
+    view_.listChanged(control::kRaceDetailList);
+  }
 }
 
 void MainCommands::clearList(int controlId) {
-  TextList& list = controlId == control::kRaceDetailList ? raceDetail_ : entries_;
-  list.rows.clear();
+  if (controlId == control::kRaceDetailList) {
+    raceDetail_.rows.clear();
+    raceDetailRows_.clear();
+  } else {
+    entries_.rows.clear();
+    entryRows_.clear();
+  }
   view_.listChanged(controlId);
 }
 
@@ -148,10 +174,12 @@ void MainCommands::addEntryRow(int row) {
   // A statistics list may have retitled the columns; the race view puts its own back.
   entries_.titles = entriesListTitles();
   entries_.rows.push_back(entryRowCells(card_.matrix, row));
+  entryRows_.push_back(row);
 }
 
 void MainCommands::addRaceDetailRow(int row) {
   raceDetail_.rows.push_back(raceDetailRowCells(card_.matrix, row));
+  raceDetailRows_.push_back(row);
 }
 
 void MainCommands::tellProblems(const std::vector<std::string>& messages) {

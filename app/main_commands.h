@@ -24,7 +24,10 @@ class MainCommands {
   // A command from control `controlId` with notification code `code`. Returns false when
   // the control has no command or the command does not accept that code.
   bool command(int controlId, int code);
-  // A click on a column title of EntriesList (0-based column).
+  // True when control `controlId` has a command (its button can be used).
+  bool hasCommand(int controlId) const;
+  // A click on a column title of EntriesList (0-based column). RaceDetailList, when it
+  // shows the same horses, takes the same order, so the two lists line up row for row.
   void columnClicked(int controlId, int column);
 
   const TextList& list(int controlId) const;
@@ -40,6 +43,9 @@ class MainCommands {
   void chooseRace();
   void scratchCommand();
 
+  struct CommandRow;
+  static const CommandRow* findCommand(int controlId);
+
   void clearList(int controlId);
   // Clears EntriesList or RaceDetailList and adds one row per card row.
   void fillList(int controlId, const std::vector<int>& rows);
@@ -52,6 +58,9 @@ class MainCommands {
   std::vector<std::string> races_;
   TextList entries_;
   TextList raceDetail_;
+  // The card row behind each row of EntriesList and of RaceDetailList.
+  std::vector<int> entryRows_;
+  std::vector<int> raceDetailRows_;
   std::string dataFileShortName_;
   std::string selectedRace_ = "0";
   int listRowCount_ = 0;

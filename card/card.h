@@ -24,6 +24,9 @@ struct Card {
   std::vector<std::string> raceLine;  // entry R = conditions line of race R (entry 0 unused)
   std::string dataFilePath;
   std::string scratchFileName;
+  // False when the scratch file exists but could not be read: it may hold marks this load
+  // could not see, so it must not be rewritten.
+  bool scratchFileRead = true;
 
   int entryCount() const { return matrix.entryCount(); }
 };

@@ -13,12 +13,22 @@ void emptyCard(Card& card) {
   card.raceStarters.assign(1, 0);
   card.scratchTable.reset(0);
   card.scratchFileName.clear();
+  card.scratchFileRead = true;
 }
 
 LoadProblems readInto(Card& card) {
   LoadProblems problems;
   emptyCard(card);
   if (card.dataFilePath.empty()) return problems;
+  // Loading a scratch file as a card would make it its own scratch file: the first flip
+  // would overwrite the card with the scratch lines.
+  if (isScratchFileName(card.dataFilePath) ||
+      sameFile(card.dataFilePath, scratchFileName(card.dataFilePath))) {
+    problems.messages.push_back(
+        "THE DATA FILE WOULD BE ITS OWN SCRATCH FILE (.TCH) AND WAS NOT LOADED: " +
+        card.dataFilePath);
+    return problems;
+  }
 
   std::string data;
   switch (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data)) {
@@ -59,20 +69,23 @@ void applyScratchFile(Card& card, LoadProblems& problems) {
   card.scratchFileName = scratchFileName(card.dataFilePath);
   const int entries = card.entryCount();
   std::string text;
+  card.scratchFileRead = true;
   if (!fileExists(card.scratchFileName)) {
     card.scratchTable = newScratchTable(card.matrix);
     std::string error;
     // Unwritable folder: the user is told, and the card still computes with the fresh
     // table so no pick or figure is lost for this session.
-    if (!WriteScratchFile(card.scratchTable, card.scratchFileName, &error)) {
+    if (!createScratchFile(card.scratchTable, card.scratchFileName, &error)) {
       problems.messages.push_back(error);
     }
   } else if (readWholeFile(card.scratchFileName, kMaxDataFileBytes, text) == ReadStatus::kOk) {
     card.scratchTable = readScratchTable(std::move(text), entries);
   } else {
+    // The file may hold marks that only cannot be read now; it is never rewritten.
     problems.messages.push_back("CANNOT READ THE SCRATCH FILE " + card.scratchFileName);
     problems.scratchFileRead = false;
-    card.scratchTable.reset(entries);
+    card.scratchFileRead = false;
+    card.scratchTable = unreadableScratchTable(card.matrix);
   }
   applyScratchTable(card.scratchTable, card.matrix);
 }

@@ -109,10 +109,44 @@ ScratchTable readScratchTable(std::string text, int entryCount) {
   return table;
 }
 
+namespace {
+
+bool tellWriteFailure(bool written, const std::string& path, const std::string& why,
+                      std::string* error) {
+  if (!written && error) *error = "CANNOT WRITE THE SCRATCH FILE " + path + ": " + why;
+  return written;
+}
+
+}  // namespace
+
 bool WriteScratchFile(const ScratchTable& table, const std::string& path, std::string* error) {
-  if (replaceFile(path, scratchFileText(table))) return true;
-  if (error) *error = "CANNOT WRITE THE SCRATCH FILE " + path;
-  return false;
+  std::string why;
+  return tellWriteFailure(replaceFile(path, scratchFileText(table), &why), path, why, error);
+}
+
+bool createScratchFile(const ScratchTable& table, const std::string& path, std::string* error) {
+  std::string why;
+  return tellWriteFailure(createFile(path, scratchFileText(table), &why), path, why, error);
+}
+
+bool isScratchFileName(std::string_view path) {
+  constexpr std::string_view kExtension = ".tch";
+  if (path.size() < kExtension.size()) return false;
+  const std::string_view tail = path.substr(path.size() - kExtension.size());
+  return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+    return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+  });
+}
+
+ScratchTable unreadableScratchTable(const CardMatrix& matrix) {
+  ScratchTable table = newScratchTable(matrix);
+  for (int row = 1; row <= table.entryCount(); ++row) {
+    table.setField(row, scratch::kMark, "");
+    for (int j = 1; j <= kPastRaces; ++j) {
+      table.setField(row, pastRace(scratch::kFirstPickFlag, j), "");
+    }
+  }
+  return table;
 }
 
 void applyScratchTable(const ScratchTable& table, CardMatrix& matrix) {

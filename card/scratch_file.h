@@ -71,6 +71,19 @@ ScratchTable readScratchTable(std::string text, int entryCount);
 // old file is untouched and `error` says why, in upper case.
 bool WriteScratchFile(const ScratchTable& table, const std::string& path, std::string* error);
 
+// Makes the scratch file of a card that has none yet; whatever stands at `path` meanwhile,
+// a link included, is left alone. Fails as WriteScratchFile does.
+bool createScratchFile(const ScratchTable& table, const std::string& path, std::string* error);
+
+// True for a name that ends in ".tch" in any letter case: such a file is a scratch file,
+// and read as a data file it would be its own scratch file and be overwritten.
+bool isScratchFileName(std::string_view path);
+
+// What the scratch window lists when the scratch file exists but cannot be read: each
+// entry's race, post position, program number and name, with nothing scratched or picked,
+// as the card is then computed.
+ScratchTable unreadableScratchTable(const CardMatrix& matrix);
+
 // Copies the scratch marks and pick flags into the card.
 void applyScratchTable(const ScratchTable& table, CardMatrix& matrix);
 

@@ -1,7 +1,9 @@
 // The main window's layout. The controls of the first rows and the column sets are the
 // program's fixed screen; the report buttons and RaceDetailList stand in the strip added on
 // the right: the reports of the chosen race in one column, the angles of the whole card in
-// a block of three by three.
+// a block of three by three, and below them RaceDetailList beside EntriesList, row for row.
+// The whole window, frame and all, fits a laptop screen of 1280 x 720 pixels, so
+// RaceDetailList is narrower than its columns and scrolls sideways.
 #pragma once
 
 #include "app/gui/dialog_template.h"
@@ -11,7 +13,7 @@ namespace kestravo::gui::main_layout {
 // Dialog units: the position on the screen and the size of the inside of the window.
 inline constexpr int kX = 50;
 inline constexpr int kY = 50;
-inline constexpr int kWidth = 910;
+inline constexpr int kWidth = 790;
 inline constexpr int kHeight = 380;
 
 inline constexpr ColumnLayout kEntriesColumns[] = {
@@ -40,21 +42,21 @@ inline constexpr ControlLayout kControls[] = {
     {1014, kLabel, "", 225, 5, 40, 10, kSans10, Qt::AlignRight},
     {1015, kLabel, "", 10, 5, 140, 10, kSans10, Qt::AlignLeft},
     // The reports of the chosen race.
-    {1003, kButton, "RACE VIEW", 520, 15, 86, 32, kSans10},
-    {1102, kButton, "STATS", 520, 53, 86, 32, kSans10},
-    {1104, kButton, "KEY TRAINER STATS", 520, 91, 86, 32, kSans10},
-    {1106, kButton, "HORSE RECORDS", 520, 129, 86, 32, kSans10},
+    {1003, kButton, "RACE VIEW", 518, 15, 63, 32, kSans10},
+    {1102, kButton, "STATS", 518, 53, 63, 32, kSans10},
+    {1104, kButton, "KEY TRAINER STATS", 518, 91, 63, 32, kSans10},
+    {1106, kButton, "HORSE RECORDS", 518, 129, 63, 32, kSans10},
     // The angles, over the whole card.
-    {1107, kButton, "VULNERABLE FAVORITE", 616, 15, 92, 46, kSans10},
-    {1016, kButton, "LOWEST WEIGHT", 712, 15, 92, 46, kSans10},
-    {1070, kButton, "TRAINER JOCKEY", 808, 15, 92, 46, kSans10},
-    {1071, kButton, "FIRST TIME MAIDEN", 616, 65, 92, 46, kSans10},
-    {1072, kButton, "UNCOUPLED TRAINERS", 712, 65, 92, 46, kSans10},
-    {1074, kButton, "BEST WORKOUTS", 808, 65, 92, 46, kSans10},
-    {1076, kButton, "BREAK", 616, 115, 92, 46, kSans10},
-    {1101, kButton, "POWER PLAY 80", 712, 115, 92, 46, kSans10},
-    {1103, kButton, "FORMULA", 808, 115, 92, 46, kSans10},
-    {1009, kListView, "Listview3", 520, 165, 380, 205, kCourier11, Qt::AlignLeft,
+    {1107, kButton, "VULNERABLE FAVORITE", 584, 15, 63, 46, kSans10},
+    {1016, kButton, "LOWEST WEIGHT", 650, 15, 63, 46, kSans10},
+    {1070, kButton, "TRAINER JOCKEY", 716, 15, 63, 46, kSans10},
+    {1071, kButton, "FIRST TIME MAIDEN", 584, 65, 63, 46, kSans10},
+    {1072, kButton, "UNCOUPLED TRAINERS", 650, 65, 63, 46, kSans10},
+    {1074, kButton, "BEST WORKOUTS", 716, 65, 63, 46, kSans10},
+    {1076, kButton, "BREAK", 584, 115, 63, 46, kSans10},
+    {1101, kButton, "POWER PLAY 80", 650, 115, 63, 46, kSans10},
+    {1103, kButton, "FORMULA", 716, 115, 63, 46, kSans10},
+    {1009, kListView, "Listview3", 518, 165, 262, 205, kCourier11, Qt::AlignLeft,
      kRaceDetailColumns},
 };
 

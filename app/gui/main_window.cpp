@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/controls.h"
 #include "app/gui/file_chooser.h"
@@ -14,9 +15,11 @@
 #include "app/gui/fonts.h"
 #include "app/gui/lines_model.h"
 #include "app/gui/main_layout.h"
+#include "app/gui/message_box.h"
 #include "app/gui/qt_text.h"
 #include "app/gui/report_list_view.h"
 #include "app/gui/scratch_dialog.h"
+#include "app/gui/window_placement.h"
 
 namespace kestravo::gui {
 
@@ -30,7 +33,7 @@ MainWindow::MainWindow(QWidget* parent)
   setWindowTitle(QLatin1String(MainCommands::kCaption));
   fillBackground(this, kWindowGrey);
   setFixedSize(units_.size(main_layout::kWidth, main_layout::kHeight));
-  move(units_.point(main_layout::kX, main_layout::kY));
+  placeOnScreen(this, units_.point(main_layout::kX, main_layout::kY));
 
   controls_ = createControls(this, main_layout::kControls, units_);
   racesList_ = static_cast<QListView*>(controls_.at(control::kRacesList));
@@ -49,13 +52,34 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectCommands() {
   for (const auto& [id, widget] : controls_) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
+      // A report whose command is not there yet cannot be pressed.
+      button->setEnabled(commands_.hasCommand(id));
       connect(button, &QPushButton::clicked, this,
               [this, id = id] { commands_.command(id, notify::kClicked); });
     }
   }
   connect(racesList_, &QAbstractItemView::doubleClicked, this, &MainWindow::chooseRaceLine);
-  connect(listView(control::kEntriesList)->horizontalHeader(), &QHeaderView::sectionClicked, this,
+  racesList_->installEventFilter(this);
+  ReportListView* entries = listView(control::kEntriesList);
+  connect(entries->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this](int column) { commands_.columnClicked(control::kEntriesList, column); });
+  // The two lists show the same horses row for row, so they scroll together.
+  QScrollBar* entriesRows = entries->verticalScrollBar();
+  QScrollBar* detailRows = listView(control::kRaceDetailList)->verticalScrollBar();
+  connect(entriesRows, &QScrollBar::valueChanged, detailRows, &QScrollBar::setValue);
+  connect(detailRows, &QScrollBar::valueChanged, entriesRows, &QScrollBar::setValue);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == racesList_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        racesList_->currentIndex().isValid()) {
+      chooseRaceLine(racesList_->currentIndex());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::chooseRaceLine(const QModelIndex& line) {
@@ -93,9 +117,7 @@ std::string MainWindow::chooseDataFile() {
 }
 
 void MainWindow::showMessage(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(caption),
-                  QString::fromLocal8Bit(text), QMessageBox::Ok, this);
-  box.exec();
+  showMessageBox(this, QString::fromLocal8Bit(caption), QString::fromLocal8Bit(text));
 }
 
 void MainWindow::closeReportWindow() {

@@ -51,6 +51,8 @@ class MainWindow : public QWidget, public MainView {
  private:
   void connectCommands();
   void chooseRaceLine(const QModelIndex& line);
+  // Enter on a races-list line chooses that race, as a double-click does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   ReportListView* listView(int controlId) const;
 
   DialogUnits units_;

@@ -1,13 +1,16 @@
 #include "app/gui/scratch_dialog.h"
 
-#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/controls.h"
 #include "app/gui/dialog_template.h"
 #include "app/gui/focus_keeper.h"
 #include "app/gui/fonts.h"
+#include "app/gui/message_box.h"
 #include "app/gui/qt_text.h"
+#include "app/gui/report_list_view.h"
+#include "app/gui/window_placement.h"
 #include "app/main_commands.h"
 
 namespace kestravo::gui {
@@ -40,25 +43,45 @@ ScratchDialog::ScratchDialog(ScratchWindow& logic, QWidget* owner)
   setModal(true);
   fillBackground(this, kWindowGrey);
   setFixedSize(units.size(kWidth, kHeight));
-  if (owner) move(owner->mapToGlobal(QPoint(0, 0)) + units.point(kX, kY));
+  if (owner) placeOnScreen(this, owner->mapToGlobal(QPoint(0, 0)) + units.point(kX, kY));
 
   const auto controls = createControls(this, kControls, units);
   list_ = static_cast<ReportListView*>(controls.at(control::kScratchList));
   list_->setList(logic_.list());
   connect(list_, &ReportListView::doubleClickedAnywhere, this, &ScratchDialog::flipSelected);
-  connect(static_cast<QPushButton*>(controls.at(control::kScratchSave)), &QPushButton::clicked,
-          this, &QDialog::accept);
+  connect(list_, &ReportListView::enterPressed, this, &ScratchDialog::flipSelected);
+  auto* save = static_cast<QPushButton*>(controls.at(control::kScratchSave));
+  // Enter on the focused button presses it, as Space does.
+  save->setAutoDefault(true);
+  connect(save, &QPushButton::clicked, this, &QDialog::accept);
+  // The keyboard starts in the list, on the race the main window shows.
+  list_->setFocus();
+  if (logic_.startRow() >= 0) list_->selectRow(logic_.startRow());
   new FocusKeeper(this);
+}
+
+void ScratchDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  // The rows are laid out only now that the window has its size.
+  if (logic_.startRow() >= 0) {
+    list_->scrollTo(list_->model()->index(logic_.startRow(), 0), QAbstractItemView::PositionAtTop);
+  }
+  if (!logic_.refusal().empty()) {
+    QTimer::singleShot(0, this, [this] { tell(logic_.refusal()); });
+  }
 }
 
 void ScratchDialog::flipSelected() {
   const std::string error = logic_.doubleClick(list_->firstSelectedRow());
   list_->setList(logic_.list());
-  if (!error.empty()) {
-    QMessageBox box(QMessageBox::NoIcon, QLatin1String(MainCommands::kMessageCaption),
-                    QString::fromLocal8Bit(error), QMessageBox::Ok, this);
-    box.exec();
-  }
+  if (!error.empty()) tell(error);
+}
+
+void ScratchDialog::tell(const std::string& message) {
+  showMessageBox(this, QLatin1String(MainCommands::kMessageCaption),
+                 QString::fromLocal8Bit(message));
 }
 
 }  // namespace kestravo::gui

@@ -1,6 +1,6 @@
-// The scratch window: every entry of the card with its scratch mark. A double-click flips
-// a horse's mark in the scratch file at once; the window ends only through its save
-// button, after which the command handler recomputes the whole card.
+// The scratch window: every entry of the card with its scratch mark. A double-click, or
+// Enter or Space, flips a horse's mark in the scratch file at once; the window ends only
+// through its save button, after which the command handler recomputes the whole card.
 #pragma once
 
 #include <QDialog>
@@ -22,11 +22,16 @@ class ScratchDialog : public QDialog {
   // saved as they flip, and leaving always goes through the recomputation.
   void reject() override {}
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void flipSelected();
+  void tell(const std::string& message);
 
   ScratchWindow& logic_;
   ReportListView* list_;
+  bool shown_ = false;
 };
 
 }  // namespace kestravo::gui

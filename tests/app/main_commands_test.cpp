@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 
 #include "app/controls.h"
 #include "app/scratch_window.h"
 #include "card/columns.h"
+#include "card/data_file.h"
+#include "card/file_io.h"
 #include "oddsline/columns.h"
 #include "support/card_builder.h"
 
@@ -68,11 +73,13 @@ class MainCommandsTest : public ::testing::Test {
     view.selected = index;
     ASSERT_TRUE(commands.command(control::kRacesList, notify::kDoubleClicked));
   }
-  std::vector<std::string> shownHorses() const {
-    std::vector<std::string> names;
-    for (const TextRow& r : commands.list(control::kEntriesList).rows) names.push_back(r[3]);
-    return names;
+  // The cells of one column of a list, top to bottom.
+  std::vector<std::string> cells(int listId, std::size_t column) const {
+    std::vector<std::string> out;
+    for (const TextRow& r : commands.list(listId).rows) out.push_back(r[column]);
+    return out;
   }
+  std::vector<std::string> shownHorses() const { return cells(control::kEntriesList, 3); }
 
   TempFolder dir;
   Card card;
@@ -171,11 +178,7 @@ TEST_F(MainCommandsTest, EachCommandAcceptsOnlyItsNotificationCodes) {
 TEST_F(MainCommandsTest, OneSortToggleServesEveryColumn) {
   open("KSV1208.DRF", twoRaceCard());
   chooseRace(0);
-  const auto srlr = [&] {
-    std::vector<std::string> v;
-    for (const TextRow& r : commands.list(control::kEntriesList).rows) v.push_back(r[4]);
-    return v;
-  };
+  const auto srlr = [&] { return cells(control::kEntriesList, 4); };
   commands.columnClicked(control::kEntriesList, 4);
   EXPECT_EQ(srlr(), (std::vector<std::string>{" 70", " 80", " 88", " 95"}));
   commands.columnClicked(control::kEntriesList, 4);
@@ -187,6 +190,19 @@ TEST_F(MainCommandsTest, OneSortToggleServesEveryColumn) {
   commands.columnClicked(control::kEntriesList, 6);
   EXPECT_EQ(commands.sortToggle(), 0);
   EXPECT_EQ(shownHorses().front(), "R1 HORSE 1");
+}
+
+TEST_F(MainCommandsTest, TheRaceDetailListFollowsTheSortRowForRow) {
+  open("KSV1208.DRF", twoRaceCard());
+  chooseRace(0);
+  const auto detailHorses = [&] { return cells(control::kRaceDetailList, 3); };
+  for (int column : {4, 6, 9, 3}) {
+    commands.columnClicked(control::kEntriesList, column);
+    EXPECT_EQ(detailHorses(), shownHorses()) << column;
+  }
+  commands.columnClicked(control::kEntriesList, 4);
+  EXPECT_EQ(detailHorses(),
+            (std::vector<std::string>{"R1 HORSE 3", "R1 HORSE 1", "R1 HORSE 4", "R1 HORSE 2"}));
 }
 
 TEST_F(MainCommandsTest, KOLSortsByThePriceBeforeTheDash) {
@@ -293,12 +309,95 @@ TEST(ScratchWindowLogic, FlipsEveryRowOfTheRaceAndPostAndLeavesOddMarksAlone) {
   EXPECT_EQ(readFile(card.scratchFileName), once);
 }
 
-TEST(ScratchWindowLogic, AnUnwritableScratchFileIsTold) {
+// A card of race 1 with posts 1 and 2 and race 2 with post 1, opened so its scratch file is
+// made beside it.
+Card openedCard(const TempFolder& dir) {
   Card card;
-  card.scratchFileName = "/proc/KSV1208.tch";
-  card.scratchTable.reset(1);
+  card.dataFilePath =
+      dir.write("K.DRF", CardBuilder().entry(1, 1, "A").entry(1, 2, "B").entry(2, 1, "C").text());
+  readDataFile(card);
+  return card;
+}
+
+const std::string kUndone =
+    "NOT SAVED - THE MARK IS BACK AS IT WAS. CANNOT WRITE THE SCRATCH FILE ";
+
+// The flip that could not be saved is undone on screen and in the table.
+void expectUndone(ScratchWindow& w, const Card& card, const std::string& told) {
+  EXPECT_EQ(told.substr(0, kUndone.size() + card.scratchFileName.size() + 2),
+            kUndone + card.scratchFileName + ": ");
+  EXPECT_GT(told.size(), kUndone.size() + card.scratchFileName.size() + 2) << "no reason given";
+  EXPECT_EQ(w.list().rows[1][4], "");
+  EXPECT_EQ(card.scratchTable.field(2, scratch::kMark), "");
+}
+
+TEST(ScratchWindowLogic, AFlipThatCannotBeSavedIsUndoneAndTold) {
+  TempFolder dir;
+  Card card = openedCard(dir);
+  const std::string before = readFile(card.scratchFileName);
   ScratchWindow w(card);
-  EXPECT_EQ(w.doubleClick(0), "CANNOT WRITE THE SCRATCH FILE /proc/KSV1208.tch");
+  {
+    InjectedSaveFault full([](SaveStep step) { return step == SaveStep::kWrite ? ENOSPC : 0; });
+    const std::string told = w.doubleClick(1);
+    expectUndone(w, card, told);
+    EXPECT_NE(told.find("NO SPACE LEFT ON DEVICE"), std::string::npos) << told;
+  }
+  EXPECT_EQ(readFile(card.scratchFileName), before);
+  // A folder that nobody, not even the administrator, can write into.
+  card.scratchFileName = "/proc/K.tch";
+  expectUndone(w, card, w.doubleClick(1));
+  // Nothing flipped, nothing undone: the message only says the file was not written.
+  EXPECT_EQ(w.doubleClick(-1).substr(0, 30), "CANNOT WRITE THE SCRATCH FILE ");
+}
+
+TEST(ScratchWindowLogic, AFlipInAReadOnlyFolderIsUndoneAndTold) {
+  TempFolder dir;
+  Card card = openedCard(dir);
+  std::filesystem::permissions(
+      dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const bool writable = std::ofstream(dir.file("probe")).good();
+  std::filesystem::remove(dir.file("probe"));
+  if (writable) {
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+    GTEST_SKIP() << "this user writes into read-only folders (the administrator does)";
+  }
+  ScratchWindow w(card);
+  const std::string told = w.doubleClick(1);
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  expectUndone(w, card, told);
+  EXPECT_NE(told.find("PERMISSION DENIED"), std::string::npos) << told;
+}
+
+TEST(ScratchWindowLogic, AnUnreadableScratchFileRefusesFlipsAndIsLeftAsItIs) {
+  TempFolder dir;
+  Card card;
+  card.dataFilePath = dir.write("K.DRF", CardBuilder().entry(1, 1, "A").entry(1, 2, "B").text());
+  // Marks that this load cannot see, behind a size no scratch file may have.
+  std::string marks = "\"\",\"\",\"1\",\"1\",\"\",\"A\",\"S\"\r\n";
+  marks.resize(kMaxDataFileBytes + 1, ' ');
+  const std::string path = dir.write("K.tch", marks);
+  readDataFile(card);
+  ASSERT_FALSE(card.scratchFileRead);
+  ScratchWindow w(card);
+  EXPECT_EQ(w.list().rows[1], (TextRow{" 1", " 2", "", "B", ""}));
+  const std::string refusal = "THE SCRATCH FILE " + path +
+                              " CANNOT BE READ, SO NO HORSE CAN BE SCRATCHED OR UNSCRATCHED: "
+                              "SAVING WOULD REPLACE THE MARKS IT HOLDS. IT IS LEFT AS IT IS.";
+  EXPECT_EQ(w.refusal(), refusal);
+  EXPECT_EQ(w.doubleClick(0), refusal);
+  EXPECT_EQ(w.doubleClick(-1), refusal);
+  EXPECT_EQ(w.list().rows[0][4], "");
+  EXPECT_EQ(card.scratchTable.field(1, scratch::kMark), "");
+  EXPECT_TRUE(readFile(path) == marks) << "the scratch file was changed";
+}
+
+TEST(ScratchWindowLogic, OpensAtTheFirstEntryOfTheRaceShown) {
+  TempFolder dir;
+  Card card = openedCard(dir);
+  EXPECT_EQ(ScratchWindow(card, " 2").startRow(), 2);
+  EXPECT_EQ(ScratchWindow(card, " 1").startRow(), 0);
+  EXPECT_EQ(ScratchWindow(card, "0").startRow(), -1);
+  EXPECT_EQ(ScratchWindow(card, " 3").startRow(), -1);
 }
 
 }  // namespace

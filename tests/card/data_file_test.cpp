@@ -101,6 +101,27 @@ TEST(DataFile, OnlyAPlainFileIsADataFile) {
   EXPECT_FALSE(load(card, "/dev/zero").dataFileRead);
 }
 
+TEST(DataFile, AScratchFileIsNeverTakenForACard) {
+  TempFolder dir;
+  const std::string card = testing::CardBuilder().entry(1, 1).text();
+  const std::string linked = dir.write("LINKED.tch", card);
+  std::filesystem::create_symlink(linked, dir.file("LINKED.DRF"));
+  const std::string paths[] = {dir.write("CARD.tch", card), dir.write("CARD.TCH", card),
+                               dir.write("card.Tch", card), dir.file("LINKED.DRF")};
+  for (const std::string& path : paths) {
+    Card loaded;
+    const LoadProblems problems = load(loaded, path);
+    EXPECT_FALSE(problems.dataFileRead) << path;
+    EXPECT_EQ(problems.messages,
+              std::vector<std::string>{
+                  "THE DATA FILE WOULD BE ITS OWN SCRATCH FILE (.TCH) AND WAS NOT LOADED: " + path})
+        << path;
+    EXPECT_EQ(loaded.entryCount(), 0) << path;
+    EXPECT_EQ(testing::readFile(path), card) << path;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 5);
+}
+
 TEST(DataFile, AnEmptyPathLoadsAnEmptyCardWithoutAScratchFile) {
   Card card;
   const LoadProblems problems = load(card, "");

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 #include "card/columns.h"
 #include "card/data_file.h"
+#include "card/file_io.h"
 #include "support/card_builder.h"
 
 namespace kestravo {
@@ -144,22 +149,79 @@ TEST(ScratchFile, UnwritableFolderIsToldAndTheCardStillComputes) {
   const LoadProblems problems = readDataFile(card);
   ASSERT_TRUE(problems.dataFileRead);
   ASSERT_EQ(problems.messages.size(), 1u);
-  EXPECT_EQ(problems.messages[0], "CANNOT WRITE THE SCRATCH FILE /proc/version.tch");
+  const std::string told = "CANNOT WRITE THE SCRATCH FILE /proc/version.tch: ";
+  EXPECT_EQ(problems.messages[0].substr(0, told.size()), told);
+  EXPECT_GT(problems.messages[0].size(), told.size()) << "no reason given";
   EXPECT_EQ(card.entryCount(), 1);
   EXPECT_EQ(card.matrix.text(1, col::kPickFlag.race(1)), "1");
 }
 
-TEST(ScratchFile, AFailedRewriteKeepsThePreviousFile) {
+TEST(ScratchFile, AFailedRewriteKeepsThePreviousFileAndSaysWhy) {
   TempFolder dir;
   const std::string path = dir.write("CARD.tch", "old contents\r\n");
-  // Block the temporary file the rewrite goes through.
-  std::filesystem::create_directory(path + ".~new");
   ScratchTable table;
   table.reset(1);
   std::string error;
-  EXPECT_FALSE(WriteScratchFile(table, path, &error));
-  EXPECT_EQ(error, "CANNOT WRITE THE SCRATCH FILE " + path);
+  {
+    InjectedSaveFault full([](SaveStep step) { return step == SaveStep::kWrite ? ENOSPC : 0; });
+    EXPECT_FALSE(WriteScratchFile(table, path, &error));
+  }
+  EXPECT_EQ(error, "CANNOT WRITE THE SCRATCH FILE " + path + ": NO SPACE LEFT ON DEVICE");
   EXPECT_EQ(readFile(path), "old contents\r\n");
+}
+
+// The ways a scratch file can exist and still not be read.
+struct Unreadable {
+  const char* name;
+  void (*make)(const std::string& path);
+};
+
+const Unreadable kUnreadable[] = {
+    {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }},
+    {"pipe", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+    {"larger than a card may be",
+     [](const std::string& path) {
+       std::ofstream(path, std::ios::binary) << "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"";
+       std::filesystem::resize_file(path, kMaxDataFileBytes + 1);
+     }},
+    {"link that leads nowhere",
+     [](const std::string& path) { std::filesystem::create_symlink(path + ".gone", path); }},
+    {"no read permission",
+     [](const std::string& path) {
+       std::ofstream(path, std::ios::binary) << "\"\",\"\",\"1\",\"1\",\"\",\"\",\"S\"";
+       std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+     }},
+};
+
+TEST(ScratchFile, OneThatExistsButCannotBeReadIsLeftAloneAndScratchesNothing) {
+  for (const Unreadable& u : kUnreadable) {
+    TempFolder dir;
+    const std::string data = dir.write("CARD.DRF", twoEntryCard());
+    const std::string path = dir.file("CARD.tch");
+    u.make(path);
+    // The administrator reads any file; that case is left to the other rows.
+    if (std::filesystem::is_regular_file(path) &&
+        std::filesystem::file_size(path) < kMaxDataFileBytes && std::ifstream(path).good()) {
+      continue;
+    }
+    const auto before = std::filesystem::symlink_status(path).type();
+    Card card;
+    card.dataFilePath = data;
+    const LoadProblems problems = readDataFile(card);
+    EXPECT_TRUE(problems.dataFileRead) << u.name;
+    EXPECT_FALSE(problems.scratchFileRead) << u.name;
+    EXPECT_FALSE(card.scratchFileRead) << u.name;
+    EXPECT_EQ(problems.messages, std::vector<std::string>{"CANNOT READ THE SCRATCH FILE " + path})
+        << u.name;
+    EXPECT_EQ(std::filesystem::symlink_status(path).type(), before) << u.name;
+    EXPECT_FALSE(std::filesystem::exists(path + ".gone")) << u.name;
+    // The card is computed with nothing scratched or picked; the window still knows the
+    // horses.
+    EXPECT_FALSE(card.matrix.scratched(1)) << u.name;
+    EXPECT_EQ(card.matrix.text(1, col::kPickFlag), "") << u.name;
+    EXPECT_EQ(card.scratchTable.field(2, scratch::kHorseName), "SECOND HORSE") << u.name;
+    EXPECT_EQ(card.scratchTable.field(2, scratch::kMark), "") << u.name;
+  }
 }
 
 TEST(ScratchFile, RewriteReplacesTheWholeFile) {

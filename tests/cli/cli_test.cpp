@@ -151,6 +151,20 @@ TEST(Cli, AnUnreadableScratchFileIsAFileProblem) {
   EXPECT_EQ(r.out, "");
 }
 
+TEST(Cli, AScratchFileGivenAsTheCardIsRefusedAndLeftAlone) {
+  TempFolder dir;
+  const std::string text = testing::CardBuilder().entry(1, 1).text();
+  const std::string card = dir.write("S.tch", text);
+  const Result r = run({"race", card, "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(
+      r.err,
+      "kestravo-cli: THE DATA FILE WOULD BE ITS OWN SCRATCH FILE (.TCH) AND WAS NOT LOADED: " +
+          card + "\n");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(readFile(card), text);
+}
+
 TEST(Cli, RaceShowsCellsAsTheListsDo) {
   TempFolder dir;
   const std::string card =

@@ -1,8 +1,11 @@
 #include "gui_testing.h"
 
+#include <gtest/gtest.h>
+
 #include <QPushButton>
 #include <QTest>
 
+#include "app/gui/report_list_view.h"
 #include "app/list_rows.h"
 #include "app/load_card.h"
 
@@ -62,6 +65,15 @@ void doubleClickRow(QAbstractItemView* view, int row) {
 void clickRow(QAbstractItemView* view, int row) {
   const QModelIndex index = laidOutRow(view, row);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+void expectTitlesWhole(const QHeaderView& titles) {
+  for (int c = 0; c < titles.count(); ++c) {
+    const QString title = titles.model()->headerData(c, Qt::Horizontal).toString();
+    const int room = titles.sectionSize(c) - 2;  // a pixel of margin a side
+    const QFont font = gui::titleFontToFit(titles.font(), title, room);
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(title), room) << title.toStdString();
+  }
 }
 
 std::string captionOf(const QWidget* button) {

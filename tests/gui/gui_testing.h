@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QHeaderView>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -49,6 +50,9 @@ void doubleClickAt(QWidget* widget, QPoint at);
 // Double-clicks row `row` of `view`.
 void doubleClickRow(QAbstractItemView* view, int row);
 void clickRow(QAbstractItemView* view, int row);
+
+// Checks that every column title of `titles` stands whole in its column.
+void expectTitlesWhole(const QHeaderView& titles);
 
 // A push button's caption as one line, however the button breaks it.
 std::string captionOf(const QWidget* button);

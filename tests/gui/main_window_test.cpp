@@ -10,13 +10,18 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <algorithm>
 
 #include "app/controls.h"
 #include "app/gui/fonts.h"
+#include "app/gui/message_box.h"
 #include "app/gui/report_list_view.h"
 #include "app/gui/scratch_dialog.h"
+#include "app/gui/window_placement.h"
 #include "format/numeric.h"
 #include "gui_testing.h"
 
@@ -64,6 +69,14 @@ class MainWindowTest : public ::testing::Test {
  private:
   QString startFolder_;
 };
+
+// A window as a window manager frames it: its position is the frame's top-left corner, and
+// the frame adds a border of a few pixels and a title bar to its inside.
+QRect framed(const QWidget& window) {
+  return {window.pos(), window.size().grownBy(QMargins(8, 32, 8, 8))};
+}
+
+const QRect kLaptop(0, 0, 1280, 720);
 
 struct Placement {
   int id;
@@ -326,6 +339,217 @@ TEST_F(MainWindowTest, KeepsTheFocusedControlAcrossAnotherWindow) {
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_EQ(QApplication::focusWidget(), widget(control::kScratch));
+}
+
+TEST_F(MainWindowTest, TabWalksTheControlsAndLeavesEveryList) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  widget(control::kEntriesList)->setFocus();
+  std::vector<int> walk;
+  for (int step = 0; step < 30; ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const int id = QApplication::focusWidget()->objectName().toInt();
+    if (id == control::kEntriesList) break;
+    walk.push_back(id);
+  }
+  // One stop a list; the report buttons without a command cannot be pressed and are passed.
+  EXPECT_EQ(walk, (std::vector<int>{control::kOpenDataFile, control::kScratch, control::kRacesList,
+                                    control::kRaceDetailList}));
+  widget(control::kOpenDataFile)->setFocus();
+  QTest::keyClick(widget(control::kOpenDataFile), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), widget(control::kEntriesList));
+}
+
+TEST_F(MainWindowTest, ArrowsPickARaceLineAndEnterChoosesIt) {
+  openSample();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  races()->setFocus();
+  QTest::keyClick(races(), Qt::Key_Home);
+  QTest::keyClick(races(), Qt::Key_Down);
+  QTest::keyClick(races(), Qt::Key_Down);
+  QTest::keyClick(races(), Qt::Key_Enter);
+  EXPECT_EQ(label(control::kRaceLabel), "R3");
+  EXPECT_EQ(shownRows(*list(control::kEntriesList)->model()), raceEntryRows(sample.load(), " 3"));
+
+  ReportListView* entries = list(control::kEntriesList);
+  entries->setFocus();
+  QTest::keyClick(entries, Qt::Key_Down);
+  const int first = entries->firstSelectedRow();
+  ASSERT_GE(first, 0);
+  QTest::keyClick(entries, Qt::Key_Down);
+  EXPECT_EQ(entries->firstSelectedRow(), first + 1);
+  EXPECT_EQ(entries->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), entries);
+}
+
+TEST_F(MainWindowTest, FitsALaptopScreenFrameAndAll) {
+  EXPECT_TRUE(kLaptop.contains(framed(window)))
+      << framed(window).right() << " x " << framed(window).bottom();
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    EXPECT_TRUE(window.rect().contains(button->geometry())) << captionOf(button);
+    // Every line of the caption stands whole inside the button's frame.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QStringList lines = button->text().split(QLatin1Char('\n'));
+    const QFontMetrics metrics(button->font());
+    EXPECT_LE(metrics.height() * lines.size(), inside.height()) << captionOf(button);
+    for (const QString& line : lines) {
+      EXPECT_LE(metrics.horizontalAdvance(line), inside.width()) << line.toStdString();
+    }
+  }
+  // RaceDetailList is narrower than its columns and scrolls sideways.
+  showRace(1);
+  ReportListView* detail = list(control::kRaceDetailList);
+  QApplication::processEvents();
+  EXPECT_GT(detail->horizontalHeader()->length(), detail->viewport()->width());
+  EXPECT_GT(detail->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST(WindowPlacement, StandsWholeOnTheScreenOrAtLeastItsTopLeftCorner) {
+  struct Case {
+    const char* name;
+    QPoint wanted;
+    QSize frame;
+    QRect available;
+    QPoint placed;
+  };
+  const Case cases[] = {
+      {"fits where it should stand", {75, 75}, {1201, 610}, {0, 0, 1280, 720}, {75, 75}},
+      {"moves up to fit", {180, 180}, {458, 717}, {0, 0, 1280, 720}, {180, 3}},
+      {"moves left and up below a top panel", {75, 75}, {1201, 610}, {0, 27, 1240, 650}, {39, 67}},
+      {"too wide and too tall: top-left on screen",
+       {75, 75},
+       {1201, 610},
+       {0, 0, 1024, 600},
+       {0, 0}},
+      {"on a screen to the right", {1355, 75}, {1201, 610}, {1280, 0, 1920, 1200}, {1355, 75}},
+      {"left of the screen", {-300, 40}, {400, 300}, {0, 0, 1280, 720}, {0, 40}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(gui::placeWithin(c.wanted, c.frame, c.available), c.placed) << c.name;
+  }
+}
+
+TEST_F(MainWindowTest, TheRaceDetailListFollowsATitleSortRowForRow) {
+  showRace(3);
+  const QAbstractItemModel& entries = *list(control::kEntriesList)->model();
+  const QAbstractItemModel& detail = *list(control::kRaceDetailList)->model();
+  for (int column : {9, 4, 6}) {  // KOL, SRLR, PRIME
+    clickTitle(column);
+    EXPECT_EQ(shownColumn(detail, 3), shownColumn(entries, 3)) << column;
+    EXPECT_EQ(shownColumn(detail, 1), shownColumn(entries, 1)) << column;
+  }
+  const std::vector<TextRow> fileOrder = raceEntryRows(sample.load(), " 3");
+  ASSERT_FALSE(fileOrder.empty());
+  EXPECT_NE(shownColumn(entries, 3).front(), fileOrder.front()[3]) << "the sort moved nothing";
+}
+
+TEST_F(MainWindowTest, CutCellsEndInAnEllipsisAndNumbersKeepClearOfTheNextColumn) {
+  showRace(3);
+  ReportListView* entries = list(control::kEntriesList);
+  const QAbstractItemModel& rows = *entries->model();
+  for (int r = 0; r < rows.rowCount(); ++r) {
+    // LPLR keeps a gap a reader can see before KOL; a KOL price is never cut.
+    const gui::CellText lplr = entries->shownCell(rows.index(r, 8));
+    EXPECT_FALSE(lplr.cut);
+    EXPECT_GE(lplr.right, 4) << lplr.text.toStdString();
+    const gui::CellText kol = entries->shownCell(rows.index(r, 9));
+    EXPECT_FALSE(kol.cut) << kol.text.toStdString();
+    EXPECT_EQ(kol.text, rows.index(r, 9).data().toString().trimmed());
+  }
+  const QFont font = entries->font();
+  struct Case {
+    const char* text;
+    int width;
+    Qt::Alignment alignment;
+    const char* shown;  // empty when the text is cut
+  };
+  const Case cases[] = {
+      {"100-1", 44, Qt::AlignRight, "100-1"},
+      {"3.5-1", 44, Qt::AlignRight, "3.5-1"},
+      {" 81", 44, Qt::AlignRight, "81"},
+      {"  0", 44, Qt::AlignRight, "0"},
+      {"Gilded Dreamer", 99, Qt::AlignLeft, ""},
+      {"Gilded Dream", 107, Qt::AlignLeft, "Gilded Dream"},
+      {"12345", 19, Qt::AlignRight, ""},
+  };
+  for (const Case& c : cases) {
+    const QString text = QString::fromUtf8(c.text);
+    const gui::CellText cell = gui::fitCellText(text, font, c.width, c.alignment);
+    const bool cut = *c.shown == '\0';
+    EXPECT_EQ(cell.cut, cut) << c.text;
+    if (cut) {
+      ASSERT_TRUE(cell.text.endsWith(QChar(0x2026))) << c.text;
+      EXPECT_TRUE(text.startsWith(cell.text.chopped(1))) << c.text;
+      EXPECT_GT(cell.text.size(), 1) << c.text;
+    } else {
+      EXPECT_EQ(cell.text.toStdString(), c.shown) << c.text;
+    }
+    EXPECT_LE(QFontMetrics(cell.font).horizontalAdvance(cell.text) + cell.left + cell.right,
+              c.width)
+        << c.text;
+  }
+}
+
+TEST_F(MainWindowTest, EveryColumnTitleStandsWhole) {
+  showRace(1);
+  expectTitlesWhole(*list(control::kEntriesList)->horizontalHeader());
+  expectTitlesWhole(*list(control::kRaceDetailList)->horizontalHeader());
+}
+
+TEST_F(MainWindowTest, ReportButtonsWaitForTheirCommands) {
+  for (int id : control::kReportCommands) {
+    EXPECT_EQ(widget(id)->isEnabled(), window.commands().hasCommand(id)) << id;
+  }
+  EXPECT_FALSE(widget(control::kRaceView)->isEnabled());
+  EXPECT_TRUE(widget(control::kOpenDataFile)->isEnabled());
+  EXPECT_TRUE(widget(control::kScratch)->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheScratchWindowOpensAtTheRaceShownAndFitsTheLaptop) {
+  showRace(3);
+  const Card card = sample.load();
+  int firstOfRace = -1;
+  for (int h = 1; h <= card.entryCount() && firstOfRace < 0; ++h) {
+    if (raceOf(card.matrix, h) == 3) firstOfRace = h - 1;
+  }
+  ASSERT_GT(firstOfRace, 0);
+  int topRow = -1;
+  int selected = -1;
+  QRect frame;
+  int focused = 0;
+  whenModal<gui::ScratchDialog>([&](gui::ScratchDialog* dialog) {
+    auto* scratchList = control<ReportListView>(dialog, control::kScratchList);
+    QApplication::processEvents();
+    topRow = scratchList->indexAt(QPoint(2, 2)).row();
+    selected = scratchList->firstSelectedRow();
+    frame = framed(*dialog);
+    focused = QApplication::focusWidget()->objectName().toInt();
+    QTest::mouseClick(control<QPushButton>(dialog, control::kScratchSave), Qt::LeftButton);
+  });
+  click(control::kScratch);
+  EXPECT_EQ(topRow, firstOfRace);
+  EXPECT_EQ(selected, firstOfRace);
+  EXPECT_EQ(focused, control::kScratchList);
+  EXPECT_TRUE(kLaptop.contains(frame)) << frame.top() << " " << frame.bottom();
+}
+
+TEST_F(MainWindowTest, MessageBoxesShowTheirCaptionWhole) {
+  chosen.clear();
+  int width = 0;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    width = box->width();
+    box->button(QMessageBox::Ok)->click();
+  });
+  click(control::kOpenDataFile);
+  // The caption in a bold title face, beside a title bar's close, minimise and other buttons.
+  QFont title = QApplication::font();
+  title.setBold(true);
+  EXPECT_GE(width, QFontMetrics(title).horizontalAdvance("KESTRAVO ODDS LINE") + 3 * 24);
+  EXPECT_GE(width, gui::captionRoom("KESTRAVO ODDS LINE"));
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <filesystem>
 
 #include "app/controls.h"
 #include "app/gui/fonts.h"
 #include "app/gui/report_list_view.h"
 #include "app/load_card.h"
+#include "card/data_file.h"
 #include "card/scratch_file.h"
 #include "gui_testing.h"
 
@@ -38,8 +40,9 @@ class ScratchDialogTest : public ::testing::Test {
   ScratchDialogTest() {
     card.dataFilePath = folder.write("KSV0101.DRF", smallCard());
     loadCard(card);
+    // On the desk screen, tall enough for the scratch window at its place.
     owner.setFixedSize(800, 600);
-    owner.move(40, 30);
+    owner.move(1320, 30);
     owner.show();
   }
 
@@ -154,23 +157,120 @@ TEST_F(ScratchDialogTest, OnlyTheSaveButtonEndsIt) {
   EXPECT_TRUE(openAfterEscapeAndClose);
 }
 
-TEST_F(ScratchDialogTest, ScratchFileThatCannotBeWrittenIsTold) {
-  // A folder where the scratch file should be: the rename over it fails.
+TEST_F(ScratchDialogTest, AFlipThatCannotBeSavedIsUndoneAndTold) {
+  // A folder where the scratch file should be: it cannot be replaced.
   card.scratchFileName = folder.file("blocked.tch");
   std::filesystem::create_directory(card.scratchFileName);
-  std::filesystem::create_directory(card.scratchFileName + "/keep");
   ScratchWindow logic(card);
   ScratchDialog dialog(logic, &owner);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   std::string shown;
+  std::vector<std::string> marksWhileTold;
   whenModal<QMessageBox>([&](QMessageBox* box) {
     shown = box->windowTitle().toStdString() + ": " + box->text().toStdString();
+    marksWhileTold = marks(dialog);
     box->button(QMessageBox::Ok)->click();
   });
   doubleClickRow(list(dialog), 0);
-  EXPECT_EQ(shown.rfind("KESTRAVO ODDS LINE: ", 0), 0u) << shown;
-  EXPECT_GT(shown.size(), std::string("KESTRAVO ODDS LINE: ").size());
+  const std::string told =
+      "KESTRAVO ODDS LINE: NOT SAVED - THE MARK IS BACK AS IT WAS. "
+      "CANNOT WRITE THE SCRATCH FILE " +
+      card.scratchFileName + ": IS A DIRECTORY";
+  EXPECT_EQ(shown, told);
+  EXPECT_EQ(marksWhileTold, (std::vector<std::string>{"", "", "", ""}));
+  EXPECT_EQ(marks(dialog), (std::vector<std::string>{"", "", "", ""}));
+}
+
+TEST_F(ScratchDialogTest, AnUnreadableScratchFileIsToldAtOnceAndNeverRewritten) {
+  // Marks the load could not see, in a file larger than a scratch file may be.
+  std::string marks = "\"\",\"\",\"1\",\"1\",\"1\",\"FIRST LIGHT\",\"S\"\r\n";
+  marks.resize(kMaxDataFileBytes + 1, ' ');
+  folder.write("KSV0101.tch", marks);
+  loadCard(card);
+  ScratchWindow logic(card);
+  ScratchDialog dialog(logic, &owner);
+  std::vector<std::string> told;
+  const auto answer = [&](QMessageBox* box) {
+    told.push_back(box->text().toStdString());
+    box->button(QMessageBox::Ok)->click();
+  };
+  whenModal<QMessageBox>(answer);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }));
+  whenModal<QMessageBox>(answer);
+  doubleClickRow(list(dialog), 1);
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0], logic.refusal());
+  EXPECT_EQ(told[1], logic.refusal());
+  EXPECT_NE(told[0].find("CANNOT BE READ"), std::string::npos);
+  EXPECT_EQ(shownColumn(*list(dialog)->model(), 3),
+            (std::vector<std::string>{"FIRST LIGHT", "SECOND WIND", "SECOND TWIN", "LAST CALL"}));
+  EXPECT_EQ(this->marks(dialog), (std::vector<std::string>{"", "", "", ""}));
+  EXPECT_TRUE(scratchFile() == marks) << "the scratch file was changed";
+}
+
+TEST_F(ScratchDialogTest, TheKeyboardFlipsAndReachesTheSaveButton) {
+  ScratchWindow logic(card, " 1");
+  ScratchDialog dialog(logic, &owner);
+  bool accepted = false;
+  std::vector<std::vector<std::string>> seen;
+  QTimer::singleShot(0, &dialog, [&] {
+    ReportListView* view = list(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_EQ(QApplication::focusWidget(), view);
+    EXPECT_EQ(view->firstSelectedRow(), 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);  // the coupled pair at post 2 flips together
+    seen.push_back(marks(dialog));
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Space);
+    seen.push_back(marks(dialog));
+    QTest::keyClick(view, Qt::Key_Tab);
+    auto* save = control<QPushButton>(&dialog, control::kScratchSave);
+    EXPECT_EQ(QApplication::focusWidget(), save);
+    QTest::keyClick(save, Qt::Key_Space);
+    accepted = !dialog.isVisible();
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_TRUE(accepted);
+  EXPECT_EQ(seen, (std::vector<std::vector<std::string>>{{"", "S", "S", ""}, {"", "S", "S", "S"}}));
+  EXPECT_EQ(readScratchTable(scratchFile(), 4).field(4, scratch::kMark), "S");
+}
+
+TEST_F(ScratchDialogTest, ALongNameEndsInAnEllipsisAndShowsWholeInATooltip) {
+  TempFolder other;
+  Card named;
+  named.dataFilePath = other.write(
+      "KSV0202.DRF",
+      CardBuilder().entry(1, 1, "GILDED DREAMER OF THE NORTH").entry(1, 2, "LAST CALL").text());
+  loadCard(named);
+  ScratchWindow logic(named);
+  ScratchDialog dialog(logic, &owner);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ReportListView* view = list(dialog);
+  const QModelIndex longName = view->model()->index(0, 3);
+  const gui::CellText cell = view->shownCell(longName);
+  EXPECT_TRUE(cell.cut);
+  EXPECT_TRUE(cell.text.endsWith(QChar(0x2026))) << cell.text.toStdString();
+  EXPECT_TRUE(QString("GILDED DREAMER OF THE NORTH").startsWith(cell.text.chopped(1)));
+  EXPECT_FALSE(view->shownCell(view->model()->index(1, 3)).cut);
+
+  const auto tooltipAt = [&](const QModelIndex& index) {
+    const QPoint at = view->visualRect(index).center();
+    QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+  };
+  EXPECT_EQ(tooltipAt(view->model()->index(1, 3)), "");
+  EXPECT_EQ(tooltipAt(longName), "GILDED DREAMER OF THE NORTH");
+  QToolTip::hideText();
+
+  // Every title stands whole, SCRATCH included, in the column widths of the window.
+  expectTitlesWhole(*view->horizontalHeader());
 }
 
 }  // namespace
