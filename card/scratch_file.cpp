@@ -143,7 +143,7 @@ ScratchTable unreadableScratchTable(const CardMatrix& matrix) {
   for (int row = 1; row <= table.entryCount(); ++row) {
     table.setField(row, scratch::kMark, "");
     for (int j = 1; j <= kPastRaces; ++j) {
-      table.setField(row, pastRace(scratch::kFirstPickFlag, j), "");
+      table.setField(row, scratch::kPickFlags.race(j), "");
     }
   }
   return table;

@@ -218,7 +218,7 @@ TEST(ScratchFile, OneThatExistsButCannotBeReadIsLeftAloneAndScratchesNothing) {
     // The card is computed with nothing scratched or picked; the window still knows the
     // horses.
     EXPECT_FALSE(card.matrix.scratched(1)) << u.name;
-    EXPECT_EQ(card.matrix.text(1, col::kPickFlag), "") << u.name;
+    EXPECT_EQ(card.matrix.text(1, col::kPickFlag.race(1)), "") << u.name;
     EXPECT_EQ(card.scratchTable.field(2, scratch::kHorseName), "SECOND HORSE") << u.name;
     EXPECT_EQ(card.scratchTable.field(2, scratch::kMark), "") << u.name;
   }
