@@ -53,7 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kestravo::Card c;
   c.dataFilePath = card.string();
   const kestravo::LoadProblems problems = kestravo::openCard(c);
-  check(problems.dataFileRead);
+  // A file over the record limit is refused with its message and leaves the card empty;
+  // anything else loads as far as it goes.
+  check(problems.dataFileRead || (!problems.messages.empty() && c.entryCount() == 0));
   check(c.raceCount >= 0 && c.raceCount <= kestravo::kMaxRaceNumber);
   check(c.raceLine.size() == static_cast<std::size_t>(c.raceCount) + 1);
   check(c.raceStarters.size() == static_cast<std::size_t>(c.raceCount) + 1);
