@@ -193,6 +193,13 @@ void ReportListView::setList(const TextList& list) {
   }
 }
 
+void ReportListView::setColumnWidths(const std::vector<int>& widths) {
+  const int count = std::min(model_->columnCount(), static_cast<int>(widths.size()));
+  for (int c = 0; c < count; ++c) {
+    horizontalHeader()->resizeSection(c, widths[static_cast<std::size_t>(c)]);
+  }
+}
+
 int ReportListView::firstSelectedRow() const {
   int first = -1;
   for (const QModelIndex& index : selectionModel()->selectedRows()) {
