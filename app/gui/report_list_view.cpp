@@ -150,10 +150,11 @@ QFont titleFontToFit(const QFont& font, const QString& title, int width) {
   return closer(font, std::min(kMostTitleCondensing, (over + letters - 1) / letters));
 }
 
-ReportListView::ReportListView(std::span<const ColumnLayout> columns, QWidget* parent)
+ReportListView::ReportListView(std::span<const ColumnLayout> columns, Qt::Alignment beyond,
+                               QWidget* parent)
     : QTableView(parent),
       columns_(columns),
-      model_(new TextListModel(alignmentsOf(columns), this)) {
+      model_(new TextListModel(alignmentsOf(columns), beyond, this)) {
   setModel(model_);
   setItemDelegate(new CellDelegate(this));
   setStyle(narrowMarginsStyle());

@@ -40,7 +40,8 @@ class ReportListView : public QTableView {
   Q_OBJECT
 
  public:
-  ReportListView(std::span<const ColumnLayout> columns, QWidget* parent);
+  // `beyond` aligns the columns past the table.
+  ReportListView(std::span<const ColumnLayout> columns, Qt::Alignment beyond, QWidget* parent);
 
   // Shows `list`. Columns that appear for the first time get their width from the column
   // table; columns already shown keep the width they have.
