@@ -70,6 +70,16 @@ std::string commandPath(const CLI::App* app) {
   return path;
 }
 
+// What is wrong with an operand as typed; "" when nothing is.
+std::string raceProblem(const std::string& text) {
+  int race = 0;
+  return parseRaceNumber(text, race) ? std::string() : "not a race number (1 to 99): " + text;
+}
+
+std::string angleProblem(const std::string& text) {
+  return findAngleList(text) ? std::string() : "unknown angle: " + text;
+}
+
 void addOperands(CLI::App& sub, const CliCommand& command, Arguments& given) {
   sub.add_option("CARD", given.card, "the past-performance data file")->required();
   switch (command.operand) {
@@ -78,22 +88,12 @@ void addOperands(CLI::App& sub, const CliCommand& command, Arguments& given) {
     case Operand::kRace:
       sub.add_option("R", given.race, "the race number")
           ->required()
-          ->check(CLI::Validator(
-              [](std::string& text) {
-                int race = 0;
-                return parseRaceNumber(text, race) ? std::string()
-                                                   : "not a race number (1 to 99): " + text;
-              },
-              "1..99"));
+          ->check(CLI::Validator(raceProblem, "1..99"));
       break;
     case Operand::kAngle:
       sub.add_option("ID", given.angle, "the angle's id or name")
           ->required()
-          ->check(CLI::Validator(
-              [](std::string& text) {
-                return findAngleList(text) ? std::string() : "unknown angle: " + text;
-              },
-              "ANGLE"));
+          ->check(CLI::Validator(angleProblem, "ANGLE"));
       sub.footer(angleChoices());
       break;
   }
