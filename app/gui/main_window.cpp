@@ -52,7 +52,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectCommands() {
   for (const auto& [id, widget] : controls_) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      // A report whose command is not there yet cannot be pressed.
+      // A control without a command could not be pressed; every button has one.
       button->setEnabled(MainCommands::hasCommand(id));
       connect(button, &QPushButton::clicked, this,
               [this, id = id] { commands_.command(id, notify::kClicked); });
