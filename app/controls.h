@@ -16,9 +16,26 @@ inline constexpr int kFileLabel = 1010;
 inline constexpr int kRaceLabel = 1014;
 inline constexpr int kViewLabel = 1015;
 
+// The angle lists of the whole card.
+inline constexpr int kVulnerableFavorite = 1107;
+inline constexpr int kLowestWeight = 1016;
+inline constexpr int kTrainerJockey = 1070;
+inline constexpr int kFirstTimeMaiden = 1071;
+inline constexpr int kUncoupledTrainers = 1072;
+inline constexpr int kBestWorkouts = 1074;
+inline constexpr int kBreak = 1076;
+inline constexpr int kPowerPlay = 1101;
+inline constexpr int kFormula = 1103;
+// The statistics list and the reports of the chosen race.
+inline constexpr int kStatistics = 1102;
+inline constexpr int kKeyTrainerStats = 1104;
+inline constexpr int kHorseRecords = 1106;
+
 // The report commands; each gets its button on the main window.
-inline constexpr int kReportCommands[] = {1003, 1016, 1070, 1071, 1072, 1074, 1076,
-                                          1101, 1102, 1103, 1104, 1106, 1107};
+inline constexpr int kReportCommands[] = {
+    kRaceView,        kLowestWeight, kTrainerJockey,     kFirstTimeMaiden, kUncoupledTrainers,
+    kBestWorkouts,    kBreak,        kPowerPlay,         kStatistics,      kFormula,
+    kKeyTrainerStats, kHorseRecords, kVulnerableFavorite};
 
 }  // namespace kestravo::control
 

@@ -1,11 +1,12 @@
-// The main window's command handler: opening a card, choosing a race, sorting the entries
-// and the scratch command. It owns the lists' contents and the screen state, and drives
-// the window only through MainView, so every command path can be run without a screen.
+// The main window's command handler: the screen the commands share, and the command table
+// that maps each control to its command. It drives the window only through MainView, so
+// every command path can be run without a screen.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "app/main_screen.h"
 #include "app/main_view.h"
 #include "app/text_list.h"
 #include "card/card.h"
@@ -15,60 +16,30 @@ namespace kestravo {
 class MainCommands {
  public:
   static constexpr const char* kCaption = "    ZEDRIC'S KESTRAVO ODDS LINE CALCULATOR";
-  // The caption of every message box.
-  static constexpr const char* kMessageCaption = "KESTRAVO ODDS LINE";
-  static constexpr const char* kFileLabelAtStart = "RACES WINDOW";
 
-  MainCommands(Card& card, MainView& view);
+  MainCommands(Card& card, MainView& view) : card_(card), view_(view) {}
 
   // A command from control `controlId` with notification code `code`. Returns false when
   // the control has no command or the command does not accept that code.
   bool command(int controlId, int code);
   // True when control `controlId` has a command (its button can be used).
-  bool hasCommand(int controlId) const;
-  // A click on a column title of EntriesList (0-based column). RaceDetailList, when it
-  // shows the same horses, takes the same order, so the two lists line up row for row.
+  static bool hasCommand(int controlId);
+  // A click on a column title of EntriesList (0-based column).
   void columnClicked(int controlId, int column);
 
-  const TextList& list(int controlId) const;
-  const std::vector<std::string>& races() const { return races_; }
+  const MainScreen& screen() const { return screen_; }
+  const TextList& list(int controlId) const { return screen_.list(controlId); }
+  const std::vector<std::string>& races() const { return screen_.races; }
   const std::string& dataFilePath() const { return card_.dataFilePath; }
-  const std::string& dataFileShortName() const { return dataFileShortName_; }
-  const std::string& selectedRace() const { return selectedRace_; }
-  int listRowCount() const { return listRowCount_; }
-  int sortToggle() const { return sortToggle_; }
+  const std::string& dataFileShortName() const { return screen_.dataFileShortName; }
+  const std::string& selectedRace() const { return screen_.selectedRace; }
+  int listRowCount() const { return screen_.listRowCount; }
+  int sortToggle() const { return screen_.sortToggle; }
 
  private:
-  void openDataFile();
-  void chooseRace();
-  void scratchCommand();
-
-  struct CommandRow;
-  static const CommandRow* findCommand(int controlId);
-
-  void clearList(int controlId);
-  // Clears EntriesList or RaceDetailList and adds one row per card row.
-  void fillList(int controlId, const std::vector<int>& rows);
-  void addEntryRow(int row);
-  void addRaceDetailRow(int row);
-  void tellProblems(const std::vector<std::string>& messages);
-
   Card& card_;
   MainView& view_;
-  std::vector<std::string> races_;
-  TextList entries_;
-  TextList raceDetail_;
-  // The card row behind each row of EntriesList and of RaceDetailList.
-  std::vector<int> entryRows_;
-  std::vector<int> raceDetailRows_;
-  std::string dataFileShortName_;
-  std::string selectedRace_ = "0";
-  int listRowCount_ = 0;
-  int sortToggle_ = 0;
+  MainScreen screen_;
 };
-
-// The data file's name without its folder, as FileLabel shows it: SAR0812.DRF, or
-// SAR0812_SCR.DRF with the marker, or any longer name whole.
-std::string shortNameOf(const std::string& dataFilePath);
 
 }  // namespace kestravo

@@ -1,40 +1,107 @@
 #include "cli/cli.h"
 
-#include <functional>
-#include <map>
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+#include "app/angle_lists.h"
+#include "cli/open_card.h"
 
 namespace kestravo::cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: kestravo-cli COMMAND CARD [ARGS]\n"
-    "\n"
+constexpr const char* kDescription =
     "Prints the lists and reports of the Kestravo odds line calculator as text.\n"
     "CARD is a past-performance data file; its scratch file (.tch) beside it is read,\n"
-    "and created when missing, exactly as the desktop program does.\n"
-    "\n"
-    "commands:\n"
-    "  races CARD     one conditions line per race\n"
-    "  race CARD R    race R's entries with their ratings and KOL prices, then the\n"
-    "                 figures of each entry's picked past races (tab-separated)\n"
-    "  dump CARD      the whole computed card, one item a line\n"
-    "  --help         this text\n"
-    "\n"
-    "exit status: 0 done, 1 a file could not be read or was refused, 2 a usage error\n";
+    "and created when missing, exactly as the desktop program does.";
 
-using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+constexpr const char* kExitStatus =
+    "exit status: 0 done, 1 a file could not be read or was refused, 2 a usage error";
 
-const std::map<std::string, Command, std::less<>>& commands() {
-  static const std::map<std::string, Command, std::less<>> table = {
-      {"dump", dumpCommand},
-      {"races", racesCommand},
-      {"race", raceCommand},
-  };
-  return table;
+constexpr CliCommand kCommands[] = {
+    {"races", "one conditions line per race", Operand::kNone, racesCommand},
+    {"race",
+     "race R's entries with their ratings and KOL prices, then the figures of each entry's "
+     "picked past races (tab-separated)",
+     Operand::kRace, raceCommand},
+    {"angle", "every horse of the card that fits the angle ID, as its list shows them",
+     Operand::kAngle, angleCommand},
+    {"stats", "the statistics list of race R (APV  F23  RR  SEL)", Operand::kRace, statsCommand},
+    {"report pp", "the past performances of race R with trainer and jockey statistics",
+     Operand::kRace, pastPerformancesReport},
+    {"report keytrainer", "the key trainer statistics of race R", Operand::kRace, keyTrainerReport},
+    {"report records", "the records of race R's horses", Operand::kRace, horseRecordsReport},
+    {"report uncoupled", "the horses of the card whose trainer has an uncoupled entry",
+     Operand::kNone, uncoupledTrainersReport},
+    {"dump", "the whole computed card, one item a line", Operand::kNone, dumpCommand},
+};
+
+constexpr const char* kReportHelp = "a report drawn as text: pp, keytrainer, records, uncoupled";
+
+std::string angleChoices() {
+  std::string text = "angles (ID or name):";
+  for (const AngleList& angle : kAngleLists) {
+    text += "\n  " + std::to_string(angle.controlId) + "  " + angleName(angle);
+  }
+  return text;
+}
+
+// The subcommand of `path` ("report pp"), made with its parents when it is not there yet.
+CLI::App* subcommandOf(CLI::App& app, std::string_view path) {
+  CLI::App* at = &app;
+  for (std::size_t start = 0; start <= path.size();) {
+    const std::size_t end = std::min(path.find(' ', start), path.size());
+    const std::string word(path.substr(start, end - start));
+    const std::vector<CLI::App*> made =
+        at->get_subcommands([&word](const CLI::App* sub) { return sub->get_name() == word; });
+    at = made.empty() ? at->add_subcommand(word) : made.front();
+    start = end + 1;
+  }
+  return at;
+}
+
+// The command's words after kestravo-cli, for a hint after a mistake.
+std::string commandPath(const CLI::App* app) {
+  std::string path;
+  for (const CLI::App* at = app; !at->get_subcommands().empty();) {
+    at = at->get_subcommands().front();
+    path += ' ' + at->get_name();
+  }
+  return path;
+}
+
+// What is wrong with an operand as typed; "" when nothing is.
+std::string raceProblem(const std::string& text) {
+  int race = 0;
+  return parseRaceNumber(text, race) ? std::string() : "not a race number (1 to 99): " + text;
+}
+
+std::string angleProblem(const std::string& text) {
+  return findAngleList(text) ? std::string() : "unknown angle: " + text;
+}
+
+void addOperands(CLI::App& sub, const CliCommand& command, Arguments& given) {
+  sub.add_option("CARD", given.card, "the past-performance data file")->required();
+  switch (command.operand) {
+    case Operand::kNone:
+      break;
+    case Operand::kRace:
+      sub.add_option("R", given.race, "the race number")
+          ->required()
+          ->check(CLI::Validator(raceProblem, "1..99"));
+      break;
+    case Operand::kAngle:
+      sub.add_option("ID", given.angle, "the angle's id or name")
+          ->required()
+          ->check(CLI::Validator(angleProblem, "ANGLE"));
+      sub.footer(angleChoices());
+      break;
+  }
 }
 
 }  // namespace
+
+std::span<const CliCommand> cliCommands() { return kCommands; }
 
 std::string escapeCell(std::string_view text) {
   std::string out;
@@ -61,20 +128,40 @@ std::string escapeCell(std::string_view text) {
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
-    err << kUsage;
+  CLI::App app(kDescription, "kestravo-cli");
+  app.footer(kExitStatus);
+  app.failure_message([](const CLI::App* top, const CLI::Error& e) {
+    return "kestravo-cli: " + std::string(e.what()) + "\n(try kestravo-cli" + commandPath(top) +
+           " --help)\n";
+  });
+  Arguments given;
+  const CliCommand* chosen = nullptr;
+  for (const CliCommand& command : kCommands) {
+    CLI::App* sub = subcommandOf(app, command.path);
+    sub->description(std::string(command.help));
+    addOperands(*sub, command, given);
+    sub->callback([&chosen, &command] { chosen = &command; });
+  }
+  subcommandOf(app, "report")->description(kReportHelp);
+
+  try {
+    app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e, out, err) == 0 ? kExitDone : kExitUsage;
+  }
+  if (chosen == nullptr) {
+    err << "kestravo-cli: a command is required\n(try kestravo-cli" << commandPath(&app)
+        << " --help)\n";
     return kExitUsage;
   }
-  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    out << kUsage;
-    return kExitDone;
-  }
-  const auto found = commands().find(args[0]);
-  if (found == commands().end()) {
-    err << "kestravo-cli: unknown command \"" << args[0] << "\" (try --help)\n";
+  Card card;
+  if (!openCardForCli(given.card, card, err)) return kExitFileProblem;
+  if (chosen->operand == Operand::kRace && given.race > card.raceCount) {
+    err << "kestravo-cli: the card has no race " << given.race << " (races 1 to " << card.raceCount
+        << ")\n";
     return kExitUsage;
   }
-  return found->second(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+  return chosen->print(card, given, out);
 }
 
 }  // namespace kestravo::cli

@@ -1,11 +1,15 @@
 // kestravo-cli: the lists and reports of the desktop program as plain text, for printing,
-// scripting and comparing.
+// scripting and comparing. Each command is a row of one table; the command line is checked
+// and the card opened in one place before a row prints.
 #pragma once
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "card/card.h"
 
 namespace kestravo::cli {
 
@@ -16,15 +20,41 @@ inline constexpr int kExitUsage = 2;
 // Runs one command line (without the program name) and returns the exit status.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// What follows CARD on a command's line.
+enum class Operand { kNone, kRace, kAngle };
+
+// What the command line gave, checked.
+struct Arguments {
+  std::string card;   // CARD: the data file
+  int race = 0;       // R, for the commands of one race: a race of the card
+  std::string angle;  // ID, for angle: an angle's id or name
+};
+
+struct CliCommand {
+  std::string_view path;  // the words before CARD: "race", "report pp"
+  std::string_view help;
+  Operand operand;
+  // Prints to `out` for the opened card and returns the exit status.
+  int (*print)(Card& card, const Arguments& args, std::ostream& out);
+};
+
+std::span<const CliCommand> cliCommands();
+
 // Cell texts on one line: backslash, tab, CR and LF written as \\ \t \r \n.
 std::string escapeCell(std::string_view text);
 
-// One file per command.
-int dumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int racesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int raceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
 // A race number as typed: one or two digits, 1 and up.
 bool parseRaceNumber(const std::string& text, int& race);
+
+// One file per command.
+int dumpCommand(Card& card, const Arguments& args, std::ostream& out);
+int racesCommand(Card& card, const Arguments& args, std::ostream& out);
+int raceCommand(Card& card, const Arguments& args, std::ostream& out);
+int angleCommand(Card& card, const Arguments& args, std::ostream& out);
+int statsCommand(Card& card, const Arguments& args, std::ostream& out);
+int pastPerformancesReport(Card& card, const Arguments& args, std::ostream& out);
+int keyTrainerReport(Card& card, const Arguments& args, std::ostream& out);
+int horseRecordsReport(Card& card, const Arguments& args, std::ostream& out);
+int uncoupledTrainersReport(Card& card, const Arguments& args, std::ostream& out);
 
 }  // namespace kestravo::cli

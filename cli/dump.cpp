@@ -2,18 +2,10 @@
 
 #include "card/card.h"
 #include "cli/cli.h"
-#include "cli/open_card.h"
 
 namespace kestravo::cli {
 
-int dumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) {
-    err << "usage: kestravo-cli dump CARD\n";
-    return kExitUsage;
-  }
-  Card card;
-  if (!openCardForCli(args[0], card, err)) return kExitFileProblem;
-
+int dumpCommand(Card& card, const Arguments&, std::ostream& out) {
   std::string text;
   text.reserve(1 << 20);
   const auto line = [&](std::initializer_list<std::string_view> items) {

@@ -18,6 +18,7 @@ declare -A KESTRAVO_PACKAGES=(
   [qt6-base-dev]=/usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake
   [libgl-dev]=/usr/include/GL/gl.h
   [libzip-dev]=/usr/include/zip.h
+  [libcli11-dev]=/usr/include/CLI/CLI.hpp
   [pkg-config]=/usr/bin/pkg-config
   [fonts-liberation]=/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf
   [clang-format]=/usr/bin/clang-format

@@ -50,7 +50,7 @@ QWidget* createControl(QWidget* window, const ControlLayout& item, const QRect& 
     case ControlKind::kListBox:
       return createListBox(window);
     case ControlKind::kListView: {
-      auto* view = new ReportListView(item.columns, window);
+      auto* view = new ReportListView(item.columns, item.alignment, window);
       view->setWindowTitle(QLatin1String(item.text));
       return view;
     }

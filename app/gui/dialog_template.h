@@ -29,7 +29,8 @@ struct ControlLayout {
   const char* text;         // a list view's text is its window title, never shown
   int x, y, width, height;  // dialog units
   FontKind font;
-  Qt::Alignment alignment = Qt::AlignLeft;     // labels
+  // A label's text; for a list view, the columns past its column table.
+  Qt::Alignment alignment = Qt::AlignLeft;
   std::span<const ColumnLayout> columns = {};  // list views
 };
 

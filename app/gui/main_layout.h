@@ -34,7 +34,8 @@ using enum FontKind;
 
 // Table order is creation order and so tab order.
 inline constexpr ControlLayout kControls[] = {
-    {1006, kListView, "Listview1", 10, 165, 500, 205, kCourier11, Qt::AlignLeft, kEntriesColumns},
+    // The statistics list's twelve more columns are figures, right-aligned like the ratings.
+    {1006, kListView, "Listview1", 10, 165, 500, 205, kCourier11, Qt::AlignRight, kEntriesColumns},
     {1001, kButton, "OPEN A DATA FILE", 10, 15, 80, 50, kSans10},
     {1002, kButton, "SCRATCH UNSCRATCH", 10, 80, 80, 50, kSans10},
     {1005, kListBox, "", 100, 15, 410, 150, kCourier11Bold},

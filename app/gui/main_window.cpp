@@ -52,8 +52,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectCommands() {
   for (const auto& [id, widget] : controls_) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      // A report whose command is not there yet cannot be pressed.
-      button->setEnabled(commands_.hasCommand(id));
+      // A control without a command could not be pressed; every button has one.
+      button->setEnabled(MainCommands::hasCommand(id));
       connect(button, &QPushButton::clicked, this,
               [this, id = id] { commands_.command(id, notify::kClicked); });
     }
@@ -120,9 +120,11 @@ void MainWindow::showMessage(const std::string& text, const std::string& caption
   showMessageBox(this, QString::fromLocal8Bit(caption), QString::fromLocal8Bit(text));
 }
 
-void MainWindow::closeReportWindow() {
-  if (reportWindow_) reportWindow_->close();
+void MainWindow::setColumnWidths(int controlId, const std::vector<int>& widths) {
+  listView(controlId)->setColumnWidths(widths);
 }
+
+void MainWindow::closeReportWindow() { reports_.closeCurrent(); }
 
 void MainWindow::runScratchWindow(ScratchWindow& window) {
   ScratchDialog dialog(window, this);

@@ -3,13 +3,13 @@
 // the command handler's; the window only shows its labels and lists and passes the clicks.
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <string>
 
 #include "app/gui/dialog_units.h"
+#include "app/gui/report_windows.h"
 #include "app/main_commands.h"
 #include "app/main_view.h"
 #include "card/card.h"
@@ -34,17 +34,22 @@ class MainWindow : public QWidget, public MainView {
 
   // Replaces the open-file dialog, e.g. to open a card without asking.
   void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // Replaces the dialogs with which report windows ask where to save and how to print.
+  void setReportDialogs(ReportDialogs dialogs) { reports_.setDialogs(std::move(dialogs)); }
 
   const Card& card() const { return card_; }
   const MainCommands& commands() const { return commands_; }
   const DialogUnits& units() const { return units_; }
+  const ReportWindows& reports() const { return reports_; }
 
   // MainView
   void setLabel(int controlId, const std::string& text) override;
   void listChanged(int controlId) override;
+  void setColumnWidths(int controlId, const std::vector<int>& widths) override;
   int selectedRow(int controlId) const override;
   std::string chooseDataFile() override;
   void showMessage(const std::string& text, const std::string& caption) override;
+  ReportCanvas& reportCanvas() override { return reports_; }
   void closeReportWindow() override;
   void runScratchWindow(ScratchWindow& window) override;
 
@@ -62,8 +67,7 @@ class MainWindow : public QWidget, public MainView {
   std::map<int, QWidget*> controls_;
   QListView* racesList_ = nullptr;
   LinesModel* races_ = nullptr;
-  // The report window the last report opened, if it is still open.
-  QPointer<QWidget> reportWindow_;
+  ReportWindows reports_;
 };
 
 }  // namespace kestravo::gui

@@ -150,10 +150,11 @@ QFont titleFontToFit(const QFont& font, const QString& title, int width) {
   return closer(font, std::min(kMostTitleCondensing, (over + letters - 1) / letters));
 }
 
-ReportListView::ReportListView(std::span<const ColumnLayout> columns, QWidget* parent)
+ReportListView::ReportListView(std::span<const ColumnLayout> columns, Qt::Alignment beyond,
+                               QWidget* parent)
     : QTableView(parent),
       columns_(columns),
-      model_(new TextListModel(alignmentsOf(columns), this)) {
+      model_(new TextListModel(alignmentsOf(columns), beyond, this)) {
   setModel(model_);
   setItemDelegate(new CellDelegate(this));
   setStyle(narrowMarginsStyle());
@@ -190,6 +191,13 @@ void ReportListView::setList(const TextList& list) {
   const int count = std::min(model_->columnCount(), static_cast<int>(columns_.size()));
   for (int c = shown; c < count; ++c) {
     horizontalHeader()->resizeSection(c, columns_[static_cast<std::size_t>(c)].width);
+  }
+}
+
+void ReportListView::setColumnWidths(const std::vector<int>& widths) {
+  const int count = std::min(model_->columnCount(), static_cast<int>(widths.size()));
+  for (int c = 0; c < count; ++c) {
+    horizontalHeader()->resizeSection(c, widths[static_cast<std::size_t>(c)]);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QTableView>
 #include <span>
+#include <vector>
 
 #include "app/gui/text_list_model.h"
 #include "app/text_list.h"
@@ -39,11 +40,14 @@ class ReportListView : public QTableView {
   Q_OBJECT
 
  public:
-  ReportListView(std::span<const ColumnLayout> columns, QWidget* parent);
+  // `beyond` aligns the columns past the table.
+  ReportListView(std::span<const ColumnLayout> columns, Qt::Alignment beyond, QWidget* parent);
 
   // Shows `list`. Columns that appear for the first time get their width from the column
   // table; columns already shown keep the width they have.
   void setList(const TextList& list);
+  // Gives the first columns these pixel widths; later lists keep them.
+  void setColumnWidths(const std::vector<int>& widths);
   const TextListModel& listModel() const { return *model_; }
 
   // The first selected row in list order, or -1 when none is selected.

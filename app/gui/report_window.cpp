@@ -19,7 +19,7 @@
 
 #include "app/gui/fonts.h"
 #include "app/gui/qt_text.h"
-#include "app/main_commands.h"
+#include "app/main_view.h"
 
 namespace kestravo::gui {
 
@@ -216,8 +216,7 @@ void ReportWindow::printReport() {
 }
 
 void ReportWindow::tell(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QLatin1String(MainCommands::kMessageCaption), text,
-                  QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, QLatin1String(kMessageCaption), text, QMessageBox::Ok, this);
   box.exec();
 }
 

@@ -16,6 +16,9 @@ class ReportWindows : public ReportCanvas {
   explicit ReportWindows(ReportDialogs dialogs = ReportDialogs::standard())
       : dialogs_(std::move(dialogs)) {}
 
+  // The dialogs of the windows opened from now on.
+  void setDialogs(ReportDialogs dialogs) { dialogs_ = std::move(dialogs); }
+
   // Shows a new window and makes it the drawing target.
   void open(const std::string& caption, const ReportGeometry& geometry) override;
   // These draw on the newest window; once the handicapper has closed it they do nothing.

@@ -11,7 +11,7 @@
 #include "app/gui/qt_text.h"
 #include "app/gui/report_list_view.h"
 #include "app/gui/window_placement.h"
-#include "app/main_commands.h"
+#include "app/main_view.h"
 
 namespace kestravo::gui {
 
@@ -80,8 +80,7 @@ void ScratchDialog::flipSelected() {
 }
 
 void ScratchDialog::tell(const std::string& message) {
-  showMessageBox(this, QLatin1String(MainCommands::kMessageCaption),
-                 QString::fromLocal8Bit(message));
+  showMessageBox(this, QLatin1String(kMessageCaption), QString::fromLocal8Bit(message));
 }
 
 }  // namespace kestravo::gui

@@ -6,8 +6,9 @@
 
 namespace kestravo::gui {
 
-TextListModel::TextListModel(std::vector<Qt::Alignment> alignments, QObject* parent)
-    : QAbstractTableModel(parent), alignments_(std::move(alignments)) {}
+TextListModel::TextListModel(std::vector<Qt::Alignment> alignments, Qt::Alignment beyond,
+                             QObject* parent)
+    : QAbstractTableModel(parent), alignments_(std::move(alignments)), beyond_(beyond) {}
 
 void TextListModel::setList(const TextList& list) {
   const bool sameShape = list.titles == list_.titles && list.rows.size() == list_.rows.size();
@@ -63,7 +64,7 @@ QVariant TextListModel::headerData(int section, Qt::Orientation orientation, int
 // Views read the alignment role as a plain number.
 int TextListModel::alignmentValue(int column) const {
   const auto c = static_cast<std::size_t>(column);
-  const Qt::Alignment horizontal = c < alignments_.size() ? alignments_[c] : Qt::AlignLeft;
+  const Qt::Alignment horizontal = c < alignments_.size() ? alignments_[c] : beyond_;
   return (horizontal | Qt::AlignVCenter).toInt();
 }
 

@@ -14,8 +14,9 @@ class TextListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // `alignments[c]` aligns column c; columns past the table are left-aligned.
-  explicit TextListModel(std::vector<Qt::Alignment> alignments, QObject* parent = nullptr);
+  // `alignments[c]` aligns column c; `beyond` the columns past the table.
+  explicit TextListModel(std::vector<Qt::Alignment> alignments,
+                         Qt::Alignment beyond = Qt::AlignLeft, QObject* parent = nullptr);
 
   // Shows `list`. A list of the same shape (titles and row count) only changes cells, so
   // the selection and the scroll position stay, as they do when one mark flips.
@@ -32,6 +33,7 @@ class TextListModel : public QAbstractTableModel {
   int alignmentValue(int column) const;
 
   std::vector<Qt::Alignment> alignments_;
+  Qt::Alignment beyond_;
   TextList list_;
 };
 

@@ -5,14 +5,13 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
 
 #include "app/controls.h"
 #include "app/scratch_window.h"
 #include "card/columns.h"
 #include "card/data_file.h"
 #include "card/file_io.h"
+#include "fake_view.h"
 #include "oddsline/columns.h"
 #include "support/card_builder.h"
 
@@ -20,34 +19,9 @@ namespace kestravo {
 namespace {
 
 using testing::CardBuilder;
+using testing::FakeView;
 using testing::readFile;
 using testing::TempFolder;
-
-// Records what the handler does to the window.
-class FakeView : public MainView {
- public:
-  void setLabel(int id, const std::string& text) override { labels[id] = text; }
-  void listChanged(int id) override { ++changes[id]; }
-  int selectedRow(int) const override { return selected; }
-  std::string chooseDataFile() override { return chosen; }
-  void showMessage(const std::string& text, const std::string& caption) override {
-    messages.push_back(caption + ": " + text);
-  }
-  void closeReportWindow() override { ++reportCloses; }
-  void runScratchWindow(ScratchWindow& window) override {
-    ++scratchRuns;
-    if (inScratchWindow) inScratchWindow(window);
-  }
-
-  std::map<int, std::string> labels;
-  std::map<int, int> changes;
-  std::vector<std::string> messages;
-  std::string chosen;
-  int selected = -1;
-  int reportCloses = 0;
-  int scratchRuns = 0;
-  std::function<void(ScratchWindow&)> inScratchWindow;
-};
 
 // Two races; race 2's second entry carries a hand-edited scratch mark later on.
 std::string twoRaceCard() {

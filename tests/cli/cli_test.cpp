@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "app/angle_lists.h"
 #include "card/columns.h"
 #include "card/data_file.h"
 #include "card/record_reader.h"
@@ -57,51 +59,96 @@ class SampleCard : public ::testing::Test {
   std::string card;
 };
 
-TEST_F(SampleCard, RacesListsOneConditionsLinePerRace) {
-  const Result r = run({"races", card});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "");
-  expectGolden("KSV1208.races.txt", r.out);
+// The file names of a command's golden texts: its words, then the race or the angle.
+std::string goldenStem(const cli::CliCommand& command) {
+  std::string stem = "KSV1208." + std::string(command.path);
+  std::replace(stem.begin(), stem.end(), ' ', '-');
+  return stem;
 }
 
-TEST_F(SampleCard, RaceShowsBothListsOfTheChosenRace) {
-  for (const char* race : {"1", "6"}) {
-    const Result r = run({"race", card, race});
-    EXPECT_EQ(r.status, 0);
-    expectGolden(std::string("KSV1208.race") + race + ".txt", r.out);
+// What a dump is compared by: every line but the data file's own fields, which the dump test
+// checks against the file. Counts those fields.
+std::string computedLines(const std::string& dump, int* dataCells = nullptr) {
+  std::istringstream lines(dump);
+  std::string line, kept;
+  while (std::getline(lines, line)) {
+    if (line.rfind("cell\t", 0) == 0) {
+      std::size_t end = 0;
+      const int row = std::stoi(line.substr(5), &end);
+      const int column = std::stoi(line.substr(5 + end + 1));
+      if (row >= 1 && column <= kFieldCount) {
+        if (dataCells) ++*dataCells;
+        continue;
+      }
+    }
+    kept += line + '\n';
+  }
+  return kept;
+}
+
+// Every command of the table prints the sample card as its golden text says: race 1 for the
+// commands of one race, every angle by its name, so a command or report kind added without
+// its golden file fails here.
+TEST_F(SampleCard, EveryCommandPrintsItsGoldenText) {
+  for (const cli::CliCommand& command : cli::cliCommands()) {
+    std::vector<std::string> args;
+    std::istringstream words{std::string(command.path)};
+    for (std::string word; words >> word;) args.push_back(word);
+    args.push_back(card);
+    std::vector<std::pair<std::string, std::vector<std::string>>> runs;
+    switch (command.operand) {
+      case cli::Operand::kNone:
+        runs.push_back({goldenStem(command) + ".txt", args});
+        break;
+      case cli::Operand::kRace:
+        args.push_back("1");
+        runs.push_back({goldenStem(command) + ".race1.txt", args});
+        break;
+      case cli::Operand::kAngle:
+        for (const AngleList& angle : kAngleLists) {
+          std::vector<std::string> withAngle = args;
+          withAngle.push_back(angleName(angle));
+          runs.push_back({goldenStem(command) + "." + angleName(angle) + ".txt", withAngle});
+        }
+        break;
+    }
+    for (const auto& [golden, line] : runs) {
+      const Result r = run(line);
+      EXPECT_EQ(r.status, 0) << golden;
+      EXPECT_EQ(r.err, "") << golden;
+      expectGolden(golden, command.path == "dump" ? computedLines(r.out) : r.out);
+    }
   }
 }
 
-// The dump of the whole card: its header and race lines, and every computed cell of every
-// entry. The data fields are checked against the file itself.
-TEST_F(SampleCard, DumpGivesTheWholeComputedCard) {
+TEST_F(SampleCard, AnAngleByItsIdIsTheAngleByItsName) {
+  for (const AngleList& angle : kAngleLists) {
+    const Result byId = run({"angle", card, std::to_string(angle.controlId)});
+    EXPECT_EQ(byId.status, 0) << angle.controlId;
+    EXPECT_EQ(byId.out.substr(0, angle.title.size()), angle.title);
+    EXPECT_EQ(byId.out, run({"angle", card, angleName(angle)}).out) << angle.controlId;
+  }
+}
+
+TEST_F(SampleCard, RaceSixShowsItsOwnLists) {
+  const Result r = run({"race", card, "6"});
+  EXPECT_EQ(r.status, 0);
+  expectGolden("KSV1208.race.race6.txt", r.out);
+}
+
+// The dump holds every non-empty field of the file (the all-weather mark only rewrites
+// some); its computed lines are the golden text's.
+TEST_F(SampleCard, DumpGivesEveryFieldOfTheFile) {
   const Result r = run({"dump", card});
   ASSERT_EQ(r.status, 0);
-  std::istringstream lines(r.out);
-  std::string line, kept;
   int dataCells = 0;
-  while (std::getline(lines, line)) {
-    if (line.rfind("cell\t", 0) != 0) {
-      kept += line + '\n';
-      continue;
-    }
-    std::size_t end = 0;
-    const int row = std::stoi(line.substr(5), &end);
-    const int column = std::stoi(line.substr(5 + end + 1));
-    if (row >= 1 && column <= kFieldCount) {
-      ++dataCells;
-    } else {
-      kept += line + '\n';
-    }
-  }
-  // Every non-empty field of the file is there (the all-weather mark only rewrites some).
+  computedLines(r.out, &dataCells);
   const RecordTable file = readRecords(readFile(card), kFieldCount, kMaxDataFileRecords);
   int nonEmpty = 0;
   for (int row = 1; row <= file.recordCount; ++row) {
     for (int f = 1; f <= kFieldCount; ++f) nonEmpty += !file.field(row, f).empty();
   }
   EXPECT_EQ(dataCells, nonEmpty);
-  expectGolden("KSV1208.dump.txt", kept);
   EXPECT_TRUE(std::filesystem::exists(dir.file("KSV1208.tch")));
 }
 
@@ -119,26 +166,67 @@ TEST_F(SampleCard, AScratchFileBesideTheCardIsApplied) {
             std::count(before.out.begin(), before.out.end(), '\n'));
 }
 
-TEST(Cli, ExitStatusesAndMessages) {
+// The command line is checked before any file is read, so a missing card still gives a
+// usage error when the line itself is wrong.
+TEST(Cli, UsageErrorsExitTwoWithAMessage) {
   TempFolder dir;
   const std::string missing = dir.file("NONE.DRF");
-  EXPECT_EQ(run({}).status, 2);
-  EXPECT_EQ(run({"frobnicate"}).status, 2);
-  EXPECT_EQ(run({"dump"}).status, 2);
-  EXPECT_EQ(run({"race", missing}).status, 2);
-  EXPECT_EQ(run({"race", missing, "x"}).status, 2);
-  EXPECT_EQ(run({"race", missing, "0"}).status, 2);
+  const std::string one = dir.write("ONE.DRF", testing::CardBuilder().entry(1, 1).text());
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{}, "a command is required"},
+      {{"frobnicate"}, "not expected: frobnicate"},
+      {{"dump"}, "CARD is required"},
+      {{"race", missing}, "R is required"},
+      {{"race", missing, "x"}, "not a race number (1 to 99): x"},
+      {{"race", missing, "0"}, "not a race number (1 to 99): 0"},
+      {{"race", missing, "100"}, "not a race number (1 to 99): 100"},
+      {{"stats", missing}, "R is required"},
+      {{"angle", missing}, "ID is required"},
+      {{"angle", missing, "nope"}, "unknown angle: nope"},
+      {{"angle", missing, "1102"}, "unknown angle: 1102"},
+      {{"report"}, "a command is required"},
+      {{"report", "bogus", missing}, "not expected: " + missing + " bogus"},
+      {{"report", "pp", missing}, "R is required"},
+      {{"report", "records", missing}, "R is required"},
+      {{"report", "uncoupled", missing, "1"}, "not expected: 1"},
+      {{"race", one, "2"}, "the card has no race 2 (races 1 to 1)"},
+      {{"report", "keytrainer", one, "2"}, "the card has no race 2"},
+  };
+  for (const Case& c : cases) {
+    const Result r = run(c.args);
+    std::string line;
+    for (const std::string& a : c.args) line += a + " ";
+    EXPECT_EQ(r.status, 2) << line;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << line << "\n" << r.err;
+    EXPECT_EQ(r.out, "") << line;
+  }
+}
+
+TEST(Cli, HelpForTheProgramAndForEachCommand) {
   const Result help = run({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("usage: kestravo-cli"), std::string::npos);
+  EXPECT_NE(help.out.find("Usage: kestravo-cli"), std::string::npos);
+  EXPECT_NE(help.out.find("exit status: 0 done"), std::string::npos);
+  const Result angle = run({"angle", "--help"});
+  EXPECT_EQ(angle.status, 0);
+  EXPECT_NE(angle.out.find("kestravo-cli angle [OPTIONS] CARD ID"), std::string::npos);
+  EXPECT_NE(angle.out.find("1107  vulnerable-favorite"), std::string::npos);
+  const Result report = run({"report", "pp", "-h"});
+  EXPECT_EQ(report.status, 0);
+  EXPECT_NE(report.out.find("kestravo-cli report pp [OPTIONS] CARD R"), std::string::npos);
+}
+
+TEST(Cli, AnUnreadableCardIsAFileProblem) {
+  TempFolder dir;
+  const std::string missing = dir.file("NONE.DRF");
   const Result unreadable = run({"dump", missing});
   EXPECT_EQ(unreadable.status, 1);
   EXPECT_EQ(unreadable.err, "kestravo-cli: CANNOT OPEN THE DATA FILE " + missing + "\n");
   EXPECT_EQ(unreadable.out, "");
-  const std::string one = dir.write("ONE.DRF", testing::CardBuilder().entry(1, 1).text());
-  const Result noSuchRace = run({"race", one, "2"});
-  EXPECT_EQ(noSuchRace.status, 2);
-  EXPECT_NE(noSuchRace.err.find("no race 2"), std::string::npos);
 }
 
 TEST(Cli, AnUnreadableScratchFileIsAFileProblem) {

@@ -1,5 +1,7 @@
 #include "gui_testing.h"
 
+#include <string_view>
+
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -74,6 +76,18 @@ void expectTitlesWhole(const QHeaderView& titles) {
     const QFont font = gui::titleFontToFit(titles.font(), title, room);
     EXPECT_LE(QFontMetrics(font).horizontalAdvance(title), room) << title.toStdString();
   }
+}
+
+std::vector<std::string>& TesterFailures::messages() {
+  static std::vector<std::string> m;
+  return m;
+}
+
+void TesterFailures::record(QtMsgType type, const QMessageLogContext& context,
+                            const QString& text) {
+  // Only the tester's own: a window shown meanwhile may draw warnings of the platform.
+  const bool tester = context.category && std::string_view(context.category) == "qt.modeltest";
+  if (tester && type != QtDebugMsg && type != QtInfoMsg) messages().push_back(text.toStdString());
 }
 
 std::string captionOf(const QWidget* button) {

@@ -54,6 +54,24 @@ void clickRow(QAbstractItemView* view, int row);
 // Checks that every column title of `titles` stands whole in its column.
 void expectTitlesWhole(const QHeaderView& titles);
 
+// Collects what a model tester reports (warnings and worse) instead of letting it pass
+// unseen, while it lives.
+class TesterFailures {
+ public:
+  TesterFailures() {
+    messages().clear();
+    previous_ = qInstallMessageHandler(&TesterFailures::record);
+  }
+  ~TesterFailures() { qInstallMessageHandler(previous_); }
+  TesterFailures(const TesterFailures&) = delete;
+  TesterFailures& operator=(const TesterFailures&) = delete;
+  static std::vector<std::string>& messages();
+
+ private:
+  static void record(QtMsgType type, const QMessageLogContext&, const QString& text);
+  QtMessageHandler previous_;
+};
+
 // A push button's caption as one line, however the button breaks it.
 std::string captionOf(const QWidget* button);
 

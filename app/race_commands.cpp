@@ -1,0 +1,107 @@
+#include "app/race_commands.h"
+
+#include <algorithm>
+
+#include "app/controls.h"
+#include "app/list_rows.h"
+#include "app/load_card.h"
+#include "app/scratch_window.h"
+#include "format/numeric.h"
+#include "format/text.h"
+
+namespace kestravo {
+
+namespace {
+
+constexpr std::size_t kSortTextLimit = 256;
+
+}  // namespace
+
+void openDataFile(Card& card, MainView& view, MainScreen& screen) {
+  view.closeReportWindow();
+  setLabel(view, screen, control::kFileLabel, "");
+  setLabel(view, screen, control::kRaceLabel, "");
+  setLabel(view, screen, control::kViewLabel, "OPEN A DATA FILE");
+  clearList(view, screen, control::kEntriesList);
+  clearList(view, screen, control::kRaceDetailList);
+  screen.selectedRace = "0";
+  card.dataFilePath = view.chooseDataFile();
+  if (card.dataFilePath.empty()) view.showMessage("LOAD A DATA FILE", kMessageCaption);
+  const LoadProblems problems = openCard(card);
+  tellProblems(view, problems.messages);
+  showRaces(card, view, screen);
+}
+
+void showRaces(const Card& card, MainView& view, MainScreen& screen) {
+  screen.races.clear();
+  for (int r = 1; r <= card.raceCount; ++r) {
+    screen.races.push_back(card.raceLine[static_cast<std::size_t>(r)]);
+  }
+  view.listChanged(control::kRacesList);
+  screen.dataFileShortName = shortNameOf(card.dataFilePath);
+  setLabel(view, screen, control::kFileLabel, screen.dataFileShortName);
+}
+
+void chooseRace(Card& card, MainView& view, MainScreen& screen) {
+  const int selected = view.selectedRow(control::kRacesList);
+  if (selected < 0 || static_cast<std::size_t>(selected) >= screen.races.size()) return;
+  view.closeReportWindow();
+  clearList(view, screen, control::kEntriesList);
+  clearList(view, screen, control::kRaceDetailList);
+  screen.selectedRace = screen.races[static_cast<std::size_t>(selected)].substr(0, 2);
+  setLabel(view, screen, control::kRaceLabel, "R" + std::string(trimBlanks(screen.selectedRace)));
+  setLabel(view, screen, control::kViewLabel, "RACE VIEW");
+  const std::vector<int> rows = raceViewRows(card.matrix, screen.selectedRace);
+  fillList(card, view, screen, control::kEntriesList, rows);
+  fillList(card, view, screen, control::kRaceDetailList, rows);
+}
+
+void scratchCommand(Card& card, MainView& view, MainScreen& screen) {
+  setLabel(view, screen, control::kViewLabel, "SCRATCH WINDOW");
+  view.closeReportWindow();
+  {
+    ScratchWindow window(card, screen.selectedRace);
+    view.runScratchWindow(window);
+  }
+  // Closing the window always recomputes the whole card from the files.
+  const LoadProblems problems = loadCard(card);
+  tellProblems(view, problems.messages);
+  // The race detail list is refilled as the window closes, then the entries.
+  const std::vector<int> rows = raceViewRows(card.matrix, screen.selectedRace);
+  fillList(card, view, screen, control::kRaceDetailList, rows);
+  fillList(card, view, screen, control::kEntriesList, rows);
+}
+
+void sortEntries(MainView& view, MainScreen& screen, int column) {
+  if (column < 0) return;
+  screen.sortToggle ^= 1;
+  const auto key = [column](const TextRow& r) {
+    if (static_cast<std::size_t>(column) >= r.size()) return 0.0L;
+    return numericValue(
+        std::string_view(r[static_cast<std::size_t>(column)]).substr(0, kSortTextLimit));
+  };
+  const bool ascending = screen.sortToggle == 1;
+  std::vector<TextRow>& rows = screen.entries.rows;
+  std::vector<std::size_t> order(rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return ascending ? key(rows[a]) < key(rows[b]) : key(rows[b]) < key(rows[a]);
+  });
+  const auto reorder = [&order](auto& items) {
+    std::remove_reference_t<decltype(items)> sorted;
+    sorted.reserve(items.size());
+    for (std::size_t i : order) sorted.push_back(std::move(items[i]));
+    items = std::move(sorted);
+  };
+  const bool detailFollows = !screen.entryRows.empty() && screen.raceDetailRows == screen.entryRows;
+  reorder(rows);
+  reorder(screen.entryRows);
+  view.listChanged(control::kEntriesList);
+  if (detailFollows) {
+    reorder(screen.raceDetail.rows);
+    reorder(screen.raceDetailRows);
+    view.listChanged(control::kRaceDetailList);
+  }
+}
+
+}  // namespace kestravo

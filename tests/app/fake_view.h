@@ -1,0 +1,44 @@
+// A main window that records what the commands do to it: labels, list changes, column
+// widths, messages and closed report windows. Reports are drawn on a text grid.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/main_view.h"
+#include "reports/text_grid.h"
+
+namespace kestravo::testing {
+
+class FakeView : public MainView {
+ public:
+  void setLabel(int id, const std::string& text) override { labels[id] = text; }
+  void listChanged(int id) override { ++changes[id]; }
+  void setColumnWidths(int id, const std::vector<int>& pixels) override { widths[id] = pixels; }
+  int selectedRow(int) const override { return selected; }
+  std::string chooseDataFile() override { return chosen; }
+  void showMessage(const std::string& text, const std::string& caption) override {
+    messages.push_back(caption + ": " + text);
+  }
+  ReportCanvas& reportCanvas() override { return reports; }
+  void closeReportWindow() override { ++reportCloses; }
+  void runScratchWindow(ScratchWindow& window) override {
+    ++scratchRuns;
+    if (inScratchWindow) inScratchWindow(window);
+  }
+
+  std::map<int, std::string> labels;
+  std::map<int, int> changes;
+  std::map<int, std::vector<int>> widths;
+  TextGrid reports;
+  std::vector<std::string> messages;
+  std::string chosen;
+  int selected = -1;
+  int reportCloses = 0;
+  int scratchRuns = 0;
+  std::function<void(ScratchWindow&)> inScratchWindow;
+};
+
+}  // namespace kestravo::testing
