@@ -1,5 +1,7 @@
-// Fuzzes a whole card load: whatever a data file holds must load as far as it goes, with
-// every figure and the odds line computed behind it, and never crash, hang or run away with
+// Fuzzes a whole card load and everything shown from it: whatever a data file holds must load
+// as far as it goes, with every figure, the odds line and the race lines computed behind it,
+// and every view of every race (the race lists, the angle lists, the statistics list and the
+// four reports, drawn on the text grid) must come out without a crash, a hang or runaway
 // memory. The first byte chooses whether a scratch file made from the rest of the input is
 // laid beside the card first, so the scratch reader is driven through a real load too.
 #include <unistd.h>
@@ -11,8 +13,10 @@
 #include <filesystem>
 #include <string>
 
+#include "app/controls.h"
 #include "app/load_card.h"
 #include "card/columns.h"
+#include "cli/text_screen.h"
 #include "oddsline/columns.h"
 
 namespace {
@@ -29,6 +33,26 @@ const std::filesystem::path& folder() {
     return p;
   }();
   return dir;
+}
+
+// Every list row has a cell under every title.
+void checkList(const kestravo::TextList& list) {
+  for (const kestravo::TextRow& row : list.rows) check(row.size() == list.titles.size());
+}
+
+// Chooses every race and presses every report and list button, as a handicapper would.
+void showEveryView(kestravo::Card& card) {
+  for (int race = 1; race <= card.raceCount; ++race) {
+    kestravo::cli::TextScreen screen(card);
+    screen.chooseRace(race);
+    checkList(screen.screen().entries);
+    checkList(screen.screen().raceDetail);
+    for (const int id : kestravo::control::kReportCommands) {
+      screen.press(id);
+      checkList(screen.screen().entries);
+    }
+    for (const auto& report : screen.reports().documents()) check(!report.caption.empty());
+  }
 }
 
 void writeFile(const std::filesystem::path& path, const char* data, std::size_t size) {
@@ -63,5 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every entry is priced, and only from the ladder.
     check(!c.matrix.text(row, kestravo::col::kKOL).empty());
   }
+  showEveryView(c);
   return 0;
 }
