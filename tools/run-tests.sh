@@ -22,5 +22,6 @@ CC=clang CXX=clang++ cmake -S "$KESTRAVO_ROOT" -B "$asan" -DCMAKE_BUILD_TYPE=Rel
   -DKESTRAVO_SANITIZE=ON -DKESTRAVO_WERROR=ON -DKESTRAVO_BENCH=OFF >/dev/null
 cmake --build "$asan" -j "$(nproc)"
 LOCPATH="$locales" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS="suppressions=$KESTRAVO_ROOT/tools/lsan.supp" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$asan" --output-on-failure -j "$(nproc)"
