@@ -48,7 +48,10 @@ LoadProblems readInto(Card& card) {
 
 bool readZippedCard(Card& card, std::string& out, LoadProblems& problems) {
   ZipCard zipped = readCardFromZip(card.dataFilePath, card.archiveMember, kMaxDataFileBytes);
-  if (zipped.status == ZipCard::Status::kSeveralCards) problems.cardChoices = zipped.cardNames;
+  if (zipped.status == ZipCard::Status::kSeveralCards ||
+      zipped.status == ZipCard::Status::kNoSuchCard) {
+    problems.cardChoices = zipped.cardNames;
+  }
   if (zipped.status != ZipCard::Status::kOk) {
     problems.messages.push_back(zipCardMessage(zipped, card.dataFilePath));
     return false;

@@ -22,7 +22,7 @@ struct LoadProblems {
   bool scratchFileRead = true;
   std::vector<std::string> messages;
   // The cards of an archive that holds several when none was chosen (card.archiveMember
-  // empty): the load read none of them.
+  // empty), or when the one chosen is not among them: the load read none of them.
   std::vector<std::string> cardChoices;
 };
 

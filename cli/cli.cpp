@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/angle_lists.h"
+#include "card/zip_card.h"
 #include "cli/open_card.h"
 
 namespace kestravo::cli {
@@ -13,7 +14,8 @@ namespace {
 constexpr const char* kDescription =
     "Prints the lists and reports of the Kestravo odds line calculator as text.\n"
     "CARD is a past-performance data file; its scratch file (.tch) beside it is read,\n"
-    "and created when missing, exactly as the desktop program does.";
+    "and created when missing, exactly as the desktop program does. CARD may be a .zip\n"
+    "holding the data file; its scratch file then lies beside the archive.";
 
 constexpr const char* kExitStatus =
     "exit status: 0 done, 1 a file could not be read or was refused, 2 a usage error";
@@ -81,7 +83,10 @@ std::string angleProblem(const std::string& text) {
 }
 
 void addOperands(CLI::App& sub, const CliCommand& command, Arguments& given) {
-  sub.add_option("CARD", given.card, "the past-performance data file")->required();
+  sub.add_option("CARD", given.card, "the past-performance data file, or a .zip holding it")
+      ->required();
+  sub.add_option("--card", given.cardInZip,
+                 "NAME of the data file to read from a .zip holding several");
   switch (command.operand) {
     case Operand::kNone:
       break;
@@ -154,8 +159,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         << " --help)\n";
     return kExitUsage;
   }
+  if (!given.cardInZip.empty() && !isZipPath(given.card)) {
+    err << "kestravo-cli: --card chooses a data file inside a .zip; " << given.card
+        << " is not one\n";
+    return kExitUsage;
+  }
   Card card;
-  if (!openCardForCli(given.card, card, err)) return kExitFileProblem;
+  if (!openCardForCli(given.card, given.cardInZip, card, err)) return kExitFileProblem;
   if (chosen->operand == Operand::kRace && given.race > card.raceCount) {
     err << "kestravo-cli: the card has no race " << given.race << " (races 1 to " << card.raceCount
         << ")\n";

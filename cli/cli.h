@@ -25,9 +25,10 @@ enum class Operand { kNone, kRace, kAngle };
 
 // What the command line gave, checked.
 struct Arguments {
-  std::string card;   // CARD: the data file
-  int race = 0;       // R, for the commands of one race: a race of the card
-  std::string angle;  // ID, for angle: an angle's id or name
+  std::string card;       // CARD: the data file, or a zip archive holding it
+  std::string cardInZip;  // --card NAME: the card of a zip archive holding several
+  int race = 0;           // R, for the commands of one race: a race of the card
+  std::string angle;      // ID, for angle: an angle's id or name
 };
 
 struct CliCommand {

@@ -35,15 +35,6 @@ Card opened(const std::string& path, const std::string& member = "") {
   return card;
 }
 
-std::vector<std::string> filesIn(const TempFolder& dir) {
-  std::vector<std::string> names;
-  for (const auto& f : std::filesystem::directory_iterator(dir.path())) {
-    names.push_back(f.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 void expectSameCard(const Card& zipped, const Card& plain) {
   ASSERT_EQ(zipped.entryCount(), plain.entryCount());
   EXPECT_EQ(zipped.raceCount, plain.raceCount);
@@ -64,7 +55,7 @@ TEST(ZippedCard, OpensAsTheSameCardUnzipped) {
   const Card card = opened(zip);
   EXPECT_EQ(card.archiveMember, "day/SAR0812.DRF");
   EXPECT_EQ(card.scratchFileName, zipFolder.file("SAR0812.tch"));
-  EXPECT_EQ(filesIn(zipFolder), (std::vector<std::string>{"CARDS.ZIP", "SAR0812.tch"}));
+  EXPECT_EQ(zipFolder.names(), (std::vector<std::string>{"CARDS.ZIP", "SAR0812.tch"}));
   ASSERT_EQ(card.raceCount, 2);
   EXPECT_EQ(card.raceLine[2].substr(0, 2), " 2");
   expectSameCard(card, opened(plainFolder.write("SAR0812.DRF", twoRaces())));
@@ -120,7 +111,7 @@ TEST(ZippedCard, WhatCannotBeLoadedIsToldOnceAndNothingIsWritten) {
     EXPECT_EQ(problems.messages, std::vector<std::string>{c.message + path}) << c.name;
     EXPECT_EQ(card.entryCount(), 0) << c.name;
     EXPECT_EQ(card.raceCount, 0) << c.name;
-    EXPECT_EQ(filesIn(dir), std::vector<std::string>{c.name}) << c.name;
+    EXPECT_EQ(dir.names(), std::vector<std::string>{c.name}) << c.name;
     std::filesystem::remove(path);
   }
 }
@@ -137,7 +128,7 @@ TEST(ZippedCard, OneOfSeveralCardsIsChosenByNameAndKeptThroughScratches) {
   unchosen.dataFilePath = zip;
   EXPECT_EQ(openCard(unchosen).cardChoices,
             (std::vector<std::string>{"SAR0812.DRF", "SAR0813.drf"}));
-  EXPECT_EQ(filesIn(dir), std::vector<std::string>{"week.zip"});
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"week.zip"});
 
   Card card = opened(zip, "SAR0813.drf");
   ASSERT_EQ(card.entryCount(), 3);
@@ -156,7 +147,7 @@ TEST(ZippedCard, OneOfSeveralCardsIsChosenByNameAndKeptThroughScratches) {
   const Card again = opened(zip, "SAR0813.drf");
   EXPECT_TRUE(again.matrix.scratched(1));
   EXPECT_FALSE(opened(zip, "SAR0812.DRF").matrix.scratched(1));
-  EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"SAR0812.tch", "SAR0813.tch", "week.zip"}));
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"SAR0812.tch", "SAR0813.tch", "week.zip"}));
 }
 
 }  // namespace
