@@ -41,6 +41,9 @@ struct MainScreen {
 // The data file's name without its folder, as FileLabel shows it: SAR0812.DRF, or
 // SAR0812_SCR.DRF with the marker, or any longer name whole.
 std::string shortNameOf(const std::string& dataFilePath);
+// What FileLabel and the report captions call the card: the data file's short name, or for
+// a zipped card the card's name with the archive's after it, "SAR0812.DRF (CARDS.zip)".
+std::string cardShortName(const Card& card);
 
 void setLabel(MainView& view, MainScreen& screen, int controlId, const std::string& text);
 // Deletes every row of EntriesList or RaceDetailList.

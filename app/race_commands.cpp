@@ -26,8 +26,18 @@ void openDataFile(Card& card, MainView& view, MainScreen& screen) {
   clearList(view, screen, control::kRaceDetailList);
   screen.selectedRace = "0";
   card.dataFilePath = view.chooseDataFile();
+  card.archiveMember.clear();
   if (card.dataFilePath.empty()) view.showMessage("LOAD A DATA FILE", kMessageCaption);
-  const LoadProblems problems = openCard(card);
+  LoadProblems problems = openCard(card);
+  if (!problems.cardChoices.empty()) {
+    // An archive of several cards: the handicapper picks one, or cancels as at the dialog.
+    card.archiveMember = view.chooseCardInArchive(problems.cardChoices);
+    if (card.archiveMember.empty()) {
+      card.dataFilePath.clear();
+      view.showMessage("LOAD A DATA FILE", kMessageCaption);
+    }
+    problems = openCard(card);
+  }
   tellProblems(view, problems.messages);
   showRaces(card, view, screen);
 }
@@ -38,7 +48,7 @@ void showRaces(const Card& card, MainView& view, MainScreen& screen) {
     screen.races.push_back(card.raceLine[static_cast<std::size_t>(r)]);
   }
   view.listChanged(control::kRacesList);
-  screen.dataFileShortName = shortNameOf(card.dataFilePath);
+  screen.dataFileShortName = cardShortName(card);
   setLabel(view, screen, control::kFileLabel, screen.dataFileShortName);
 }
 

@@ -32,6 +32,8 @@ class TextScreen : private MainView {
   void setColumnWidths(int, const std::vector<int>&) override {}
   int selectedRow(int) const override { return selectedRow_; }
   std::string chooseDataFile() override { return card_.dataFilePath; }
+  // The command line chooses with --card before the card opens.
+  std::string chooseCardInArchive(const std::vector<std::string>&) override { return {}; }
   void showMessage(const std::string&, const std::string&) override {}
   ReportCanvas& reportCanvas() override { return reports_; }
   void closeReportWindow() override {}

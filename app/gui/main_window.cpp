@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "app/controls.h"
+#include "app/gui/card_picker.h"
 #include "app/gui/file_chooser.h"
 #include "app/gui/focus_keeper.h"
 #include "app/gui/fonts.h"
@@ -29,7 +30,10 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       units_(DialogUnits::of(dialogFont())),
       commands_(card_, *this),
-      chooser_(askForDataFile) {
+      chooser_(askForDataFile),
+      cardChooser_([this](const std::vector<std::string>& names) {
+        return askForCardInArchive(names, this);
+      }) {
   setWindowTitle(QLatin1String(MainCommands::kCaption));
   fillBackground(this, kWindowGrey);
   setFixedSize(units_.size(main_layout::kWidth, main_layout::kHeight));
@@ -114,6 +118,10 @@ std::string MainWindow::chooseDataFile() {
   // The scratch file and the next open dialog start from the card's folder.
   if (!path.empty()) QDir::setCurrent(QFileInfo(pathText(path)).absolutePath());
   return path;
+}
+
+std::string MainWindow::chooseCardInArchive(const std::vector<std::string>& names) {
+  return cardChooser_(names);
 }
 
 void MainWindow::showMessage(const std::string& text, const std::string& caption) {

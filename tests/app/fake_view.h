@@ -19,6 +19,10 @@ class FakeView : public MainView {
   void setColumnWidths(int id, const std::vector<int>& pixels) override { widths[id] = pixels; }
   int selectedRow(int) const override { return selected; }
   std::string chooseDataFile() override { return chosen; }
+  std::string chooseCardInArchive(const std::vector<std::string>& names) override {
+    offeredCards.push_back(names);
+    return chosenInArchive;
+  }
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + ": " + text);
   }
@@ -35,6 +39,8 @@ class FakeView : public MainView {
   TextGrid reports;
   std::vector<std::string> messages;
   std::string chosen;
+  std::vector<std::vector<std::string>> offeredCards;
+  std::string chosenInArchive;
   int selected = -1;
   int reportCloses = 0;
   int scratchRuns = 0;

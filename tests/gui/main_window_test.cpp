@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -17,6 +18,7 @@
 #include <algorithm>
 
 #include "app/controls.h"
+#include "app/gui/card_picker.h"
 #include "app/gui/fonts.h"
 #include "app/gui/message_box.h"
 #include "app/gui/report_list_view.h"
@@ -24,6 +26,7 @@
 #include "app/gui/window_placement.h"
 #include "format/numeric.h"
 #include "gui_testing.h"
+#include "support/zip_maker.h"
 
 namespace kestravo::testing {
 namespace {
@@ -407,6 +410,43 @@ TEST_F(MainWindowTest, FitsALaptopScreenFrameAndAll) {
   QApplication::processEvents();
   EXPECT_GT(detail->horizontalHeader()->length(), detail->viewport()->width());
   EXPECT_GT(detail->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(MainWindowTest, AnArchiveOfSeveralCardsAsksWhichToOpen) {
+  const std::string zip = (sample.folder().path() / "week.zip").string();
+  const std::string other = testing::CardBuilder().entry(1, 1, "OTHER").text();
+  ASSERT_TRUE(testing::writeZip(
+      zip, {{"KSV1208.DRF", testing::readFile(sample.path())}, {"B.drf", other}}));
+  std::vector<std::string> offered;
+  window.setArchiveCardChooser([&offered](const std::vector<std::string>& names) {
+    offered = names;
+    return names.front();
+  });
+  chosen = zip;
+  click(control::kOpenDataFile);
+  EXPECT_EQ(offered, (std::vector<std::string>{"KSV1208.DRF", "B.drf"}));
+  EXPECT_EQ(label(control::kFileLabel), "KSV1208.DRF (week.zip)");
+  EXPECT_EQ(races()->model()->rowCount(), sample.load().raceCount);
+}
+
+TEST(CardPicker, ListsTheNamesAndGivesTheOneChosen) {
+  const std::vector<std::string> names = {"KSV1208.DRF", "day/B.drf", "C.PCS"};
+  whenModal<gui::CardPicker>([](gui::CardPicker* picker) {
+    EXPECT_EQ(picker->windowTitle().toStdString(), "CHOOSE A DATA FILE");
+    EXPECT_EQ(picker->list()->count(), 3);
+    EXPECT_EQ(picker->list()->currentRow(), 0);
+    picker->list()->setCurrentRow(1);
+    picker->accept();
+  });
+  EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "day/B.drf");
+  whenModal<gui::CardPicker>([](gui::CardPicker* picker) {
+    QTest::keyClick(picker->list(), Qt::Key_Down);
+    QTest::keyClick(picker->list(), Qt::Key_Down);
+    QTest::keyClick(picker->list(), Qt::Key_Return);
+  });
+  EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "C.PCS");
+  whenModal<gui::CardPicker>([](gui::CardPicker* picker) { picker->reject(); });
+  EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "");
 }
 
 TEST(WindowPlacement, StandsWholeOnTheScreenOrAtLeastItsTopLeftCorner) {
