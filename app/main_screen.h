@@ -10,6 +10,7 @@
 #include "app/list_rows.h"
 #include "app/main_view.h"
 #include "app/text_list.h"
+#include "app/value_view.h"
 #include "card/card.h"
 
 namespace kestravo {
@@ -32,6 +33,9 @@ struct MainScreen {
   int listRowCount = 0;
   // 1 when the next title click sorts descending; shared by every column, never reset.
   int sortToggle = 0;
+  // Odds typed in the value window, by card row: they hold for the card open and no file
+  // keeps them.
+  LiveOdds liveOdds;
 
   // The EntriesList or the RaceDetailList.
   TextList& list(int controlId);

@@ -42,6 +42,10 @@ class MainView {
   virtual void closeReportWindow() = 0;
   // Runs the scratch window modally; returns when the handicapper closes it.
   virtual void runScratchWindow(ScratchWindow& window) = 0;
+  // Opens the value window beside the main window, or brings it forward when it is open.
+  virtual void showValueWindow() = 0;
+  // The race shown, the card or its figures changed: an open value window shows them anew.
+  virtual void valueViewChanged() = 0;
 };
 
 }  // namespace kestravo

@@ -25,6 +25,7 @@ void openDataFile(Card& card, MainView& view, MainScreen& screen) {
   clearList(view, screen, control::kEntriesList);
   clearList(view, screen, control::kRaceDetailList);
   screen.selectedRace = "0";
+  screen.liveOdds.clear();
   card.dataFilePath = view.chooseDataFile();
   card.archiveMember.clear();
   if (card.dataFilePath.empty()) view.showMessage("LOAD A DATA FILE", kMessageCaption);
@@ -40,6 +41,7 @@ void openDataFile(Card& card, MainView& view, MainScreen& screen) {
   }
   tellProblems(view, problems.messages);
   showRaces(card, view, screen);
+  view.valueViewChanged();
 }
 
 void showRaces(const Card& card, MainView& view, MainScreen& screen) {
@@ -64,6 +66,7 @@ void chooseRace(Card& card, MainView& view, MainScreen& screen) {
   const std::vector<int> rows = raceViewRows(card.matrix, screen.selectedRace);
   fillList(card, view, screen, control::kEntriesList, rows);
   fillList(card, view, screen, control::kRaceDetailList, rows);
+  view.valueViewChanged();
 }
 
 void scratchCommand(Card& card, MainView& view, MainScreen& screen) {
@@ -80,6 +83,7 @@ void scratchCommand(Card& card, MainView& view, MainScreen& screen) {
   const std::vector<int> rows = raceViewRows(card.matrix, screen.selectedRace);
   fillList(card, view, screen, control::kRaceDetailList, rows);
   fillList(card, view, screen, control::kEntriesList, rows);
+  view.valueViewChanged();
 }
 
 void sortEntries(MainView& view, MainScreen& screen, int column) {

@@ -3,6 +3,7 @@
 #include "app/command_table.h"
 #include "app/controls.h"
 #include "app/race_commands.h"
+#include "app/value_commands.h"
 
 namespace kestravo::cli {
 
@@ -27,6 +28,10 @@ void TextScreen::chooseRace(int race) {
 
 void TextScreen::press(int controlId) {
   runCommand(card_, *this, screen_, controlId, notify::kClicked);
+}
+
+std::string TextScreen::typeOdds(int row, std::string_view text) {
+  return typeLiveOdds(screen_, row, text);
 }
 
 void printList(std::ostream& out, const TextList& list) {

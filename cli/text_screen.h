@@ -22,6 +22,9 @@ class TextScreen : private MainView {
   void chooseRace(int race);
   // Clicks the button of control `controlId`.
   void press(int controlId);
+  // Types `text` as the live odds of card row `row` in the value window: "" when taken,
+  // else why they were refused.
+  std::string typeOdds(int row, std::string_view text);
 
   const MainScreen& screen() const { return screen_; }
   const TextGrid& reports() const { return reports_; }
@@ -38,6 +41,8 @@ class TextScreen : private MainView {
   ReportCanvas& reportCanvas() override { return reports_; }
   void closeReportWindow() override {}
   void runScratchWindow(ScratchWindow&) override {}
+  void showValueWindow() override {}
+  void valueViewChanged() override {}
 
   Card& card_;
   MainScreen screen_;

@@ -20,6 +20,7 @@
 #include "app/gui/qt_text.h"
 #include "app/gui/report_list_view.h"
 #include "app/gui/scratch_dialog.h"
+#include "app/gui/value_window.h"
 #include "app/gui/window_placement.h"
 
 namespace kestravo::gui {
@@ -137,6 +138,21 @@ void MainWindow::closeReportWindow() { reports_.closeCurrent(); }
 void MainWindow::runScratchWindow(ScratchWindow& window) {
   ScratchDialog dialog(window, this);
   dialog.exec();
+}
+
+void MainWindow::showValueWindow() {
+  if (!valueWindow_) {
+    valueWindow_ = new ValueWindow(commands_, this);
+    valueWindow_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  valueWindow_->refresh();
+  valueWindow_->show();
+  valueWindow_->raise();
+  valueWindow_->activateWindow();
+}
+
+void MainWindow::valueViewChanged() {
+  if (valueWindow_) valueWindow_->refresh();
 }
 
 }  // namespace kestravo::gui

@@ -3,6 +3,7 @@
 // the command handler's; the window only shows its labels and lists and passes the clicks.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "app/gui/dialog_units.h"
 #include "app/gui/report_windows.h"
+#include "app/gui/value_window.h"
 #include "app/main_commands.h"
 #include "app/main_view.h"
 #include "card/card.h"
@@ -57,6 +59,11 @@ class MainWindow : public QWidget, public MainView {
   ReportCanvas& reportCanvas() override { return reports_; }
   void closeReportWindow() override;
   void runScratchWindow(ScratchWindow& window) override;
+  void showValueWindow() override;
+  void valueViewChanged() override;
+
+  // The value window, or null when it was never opened or has been closed.
+  ValueWindow* valueWindow() const { return valueWindow_; }
 
  private:
   void connectCommands();
@@ -74,6 +81,7 @@ class MainWindow : public QWidget, public MainView {
   QListView* racesList_ = nullptr;
   LinesModel* races_ = nullptr;
   ReportWindows reports_;
+  QPointer<ValueWindow> valueWindow_;
 };
 
 }  // namespace kestravo::gui

@@ -32,6 +32,8 @@ class FakeView : public MainView {
     ++scratchRuns;
     if (inScratchWindow) inScratchWindow(window);
   }
+  void showValueWindow() override { ++valueWindowShows; }
+  void valueViewChanged() override { ++valueViewChanges; }
 
   std::map<int, std::string> labels;
   std::map<int, int> changes;
@@ -44,6 +46,8 @@ class FakeView : public MainView {
   int selected = -1;
   int reportCloses = 0;
   int scratchRuns = 0;
+  int valueWindowShows = 0;
+  int valueViewChanges = 0;
   std::function<void(ScratchWindow&)> inScratchWindow;
 };
 

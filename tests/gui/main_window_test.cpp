@@ -355,10 +355,10 @@ TEST_F(MainWindowTest, TabWalksTheControlsAndLeavesEveryList) {
     if (id == control::kEntriesList) break;
     walk.push_back(id);
   }
-  // One stop a list; the report buttons of the chosen race, then the angles row by row.
+  // One stop a list; the buttons of the chosen race, then the angles row by row.
   EXPECT_EQ(walk, (std::vector<int>{control::kOpenDataFile, control::kScratch, control::kRacesList,
-                                    1003, 1102, 1104, 1106, 1107, 1016, 1070, 1071, 1072, 1074,
-                                    1076, 1101, 1103, control::kRaceDetailList}));
+                                    1003, 1102, 1104, 1106, 1110, 1107, 1016, 1070, 1071, 1072,
+                                    1074, 1076, 1101, 1103, control::kRaceDetailList}));
   widget(control::kOpenDataFile)->setFocus();
   QTest::keyClick(widget(control::kOpenDataFile), Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), widget(control::kEntriesList));
