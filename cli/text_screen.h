@@ -52,6 +52,8 @@ class TextScreen : private MainView {
 
 // The titles, then one line per row, cells joined by tabs exactly as the list shows them.
 void printList(std::ostream& out, const TextList& list);
+// printList, or with `csv` the list as RFC 4180 comma-separated values, for spreadsheets.
+void printTable(std::ostream& out, const TextList& list, bool csv);
 // The last report opened, every line with its trailing blanks removed; nothing when none
 // was opened.
 void printReport(std::ostream& out, const TextGrid& reports);

@@ -341,6 +341,80 @@ TEST(CliZip, AnArchiveThatCannotBeReadIsAFileProblem) {
             (std::vector<std::string>{"bomb.zip", "cut.zip", "empty.zip", "locked.zip"}));
 }
 
+// The lists as a spreadsheet takes them: the same cells as the tab-separated text, comma
+// separated with CR LF line ends; a list's label line is left out and race keeps its empty
+// line between the two lists.
+TEST_F(SampleCard, CsvGivesTheSameCellsForSpreadsheets) {
+  const auto asCsv = [](const std::string& tabs, bool dropLabel) {
+    std::string csv;
+    std::istringstream lines(tabs);
+    std::string line;
+    if (dropLabel) std::getline(lines, line);
+    while (std::getline(lines, line)) {
+      std::replace(line.begin(), line.end(), '\t', ',');
+      csv += line + "\r\n";
+    }
+    return csv;
+  };
+  const std::vector<std::vector<std::string>> lines = {
+      {"race", card, "6"},
+      {"angle", card, "vulnerable-favorite"},
+      {"stats", card, "1"},
+      {"value", card, "1", "--odds", "2=9-2", "--odds", "11=EVEN"},
+  };
+  for (std::vector<std::string> line : lines) {
+    const Result tabs = run(line);
+    ASSERT_EQ(tabs.status, 0) << line[0];
+    ASSERT_EQ(tabs.out.find(','), std::string::npos) << "the sample has a comma: " << line[0];
+    line.push_back("--csv");
+    const Result csv = run(line);
+    EXPECT_EQ(csv.status, 0) << line[0];
+    EXPECT_EQ(csv.out, asCsv(tabs.out, line[0] == "angle" || line[0] == "stats")) << line[0];
+  }
+  expectGolden("KSV1208.race.race1.csv", run({"race", card, "1", "--csv"}).out);
+}
+
+TEST_F(SampleCard, ValueTakesTheOddsOnOfferByProgramNumber) {
+  const Result r = run({"value", card, "1", "--odds", "2=9/2", "--odds", "11=evn"});
+  EXPECT_EQ(r.status, 0);
+  expectGolden("KSV1208.value.race1.odds.txt", r.out);
+  EXPECT_NE(r.out.find("\n 2\t2\tFlying Ridge\t100-1\t 1.0\t30.0\t 4.5\t -95\t\n"),
+            std::string::npos);
+  struct Case {
+    std::vector<std::string> odds;
+    std::string message;
+  };
+  const Case refused[] = {
+      {{"--odds", "2=9-x"}, "--odds: \"9-x\" ARE NOT ODDS: TYPE THEM AS 5-2, 5/2, 2.5, 2.5-1"},
+      {{"--odds", "2"}, "--odds: not PRG=ODDS: 2"},
+      {{"--odds", "=5-2"}, "--odds: not PRG=ODDS: =5-2"},
+      {{"--odds", "2=5-2", "--odds", "99=5-2"},
+       "race 1 has no running horse with program number 99"},
+  };
+  for (const Case& c : refused) {
+    std::vector<std::string> line = {"value", card, "1"};
+    line.insert(line.end(), c.odds.begin(), c.odds.end());
+    const Result bad = run(line);
+    EXPECT_EQ(bad.status, 2) << c.message;
+    EXPECT_NE(bad.err.find(c.message), std::string::npos) << bad.err;
+    EXPECT_EQ(bad.out, "");
+  }
+}
+
+TEST(Cli, CsvQuotesCellsWithCommasAndLineBreaks) {
+  TempFolder dir;
+  const std::string card = dir.write("Q.DRF", testing::CardBuilder()
+                                                  .entry(1, 1, "DANCER, THE")
+                                                  .entry(1, 2, "TWO\r\nLINES")
+                                                  .set(field::kProgramNumber, "2")
+                                                  .text());
+  const Result r = run({"value", card, "1", "--csv"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\r\n 1,,\"DANCER, THE\",100-1, 1.0, 0.0,,,\r\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find(",2,\"TWO\r\nLINES\",100-1,"), std::string::npos) << r.out;
+}
+
 TEST(Cli, DumpEscapesTabsAndLineBreaksInCells) {
   EXPECT_EQ(cli::escapeCell("a\tb\r\nc\\d"), "a\\tb\\r\\nc\\\\d");
   TempFolder dir;
