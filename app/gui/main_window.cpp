@@ -45,6 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
   races_ = new LinesModel(this);
   racesList_->setModel(races_);
   listView(control::kEntriesList)->horizontalHeader()->setSectionsClickable(true);
+  listView(control::kEntriesList)->enableCopy();
+  listView(control::kRaceDetailList)->enableCopy();
   listChanged(control::kEntriesList);
   listChanged(control::kRaceDetailList);
 

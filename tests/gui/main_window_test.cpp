@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -447,6 +449,64 @@ TEST(CardPicker, ListsTheNamesAndGivesTheOneChosen) {
   EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "C.PCS");
   whenModal<gui::CardPicker>([](gui::CardPicker* picker) { picker->reject(); });
   EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "");
+}
+
+// What a spreadsheet gets from COPY: titles and rows, cells joined by tabs, a line each.
+std::string tabLines(const std::vector<std::string>& titles, const std::vector<TextRow>& rows) {
+  const auto line = [](const TextRow& cells) {
+    std::string text;
+    for (std::size_t c = 0; c < cells.size(); ++c) text += (c > 0 ? "\t" : "") + cells[c];
+    return text + '\n';
+  };
+  std::string text = line(titles);
+  for (const TextRow& row : rows) text += line(row);
+  return text;
+}
+
+std::string clipboardText() {
+  return QGuiApplication::clipboard()->text().toLatin1().toStdString();
+}
+
+QAction* copyAction(const QWidget* list) {
+  for (QAction* action : list->actions()) {
+    if (action->text() == "COPY") return action;
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, CopyPutsTheSelectedRowsOrAllOnTheClipboard) {
+  showRace(1);
+  const Card card = sample.load();
+  const std::vector<TextRow> entries = raceEntryRows(card, " 1");
+  const std::vector<TextRow> detail = raceDetailRows(card, " 1");
+  ASSERT_GT(entries.size(), 3u);
+  ReportListView* entriesList = list(control::kEntriesList);
+  ReportListView* detailList = list(control::kRaceDetailList);
+  const std::vector<std::string> entryTitles = shownTitles(*entriesList->model());
+
+  // Rows 3 and 1 chosen in that order are copied in list order.
+  clickRow(entriesList, 2);
+  QTest::mouseClick(entriesList->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    entriesList->visualRect(entriesList->model()->index(0, 0)).center());
+  QTest::keyClick(entriesList, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), tabLines(entryTitles, {entries[0], entries[2]}));
+
+  entriesList->clearSelection();
+  ASSERT_NE(copyAction(entriesList), nullptr);
+  EXPECT_EQ(entriesList->contextMenuPolicy(), Qt::ActionsContextMenu);
+  copyAction(entriesList)->trigger();
+  EXPECT_EQ(clipboardText(), tabLines(entryTitles, entries));
+
+  clickRow(detailList, 1);
+  QTest::keyClick(detailList, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), tabLines(shownTitles(*detailList->model()), {detail[1]}));
+
+  // The statistics layout: its 22 columns, every row.
+  click(control::kStatistics);
+  const QAbstractItemModel& stats = *entriesList->model();
+  ASSERT_EQ(stats.columnCount(), 22);
+  copyAction(entriesList)->trigger();
+  EXPECT_EQ(clipboardText(), tabLines(shownTitles(stats), shownRows(stats)));
 }
 
 TEST(WindowPlacement, StandsWholeOnTheScreenOrAtLeastItsTopLeftCorner) {
