@@ -78,43 +78,26 @@ void BM_ReadRecords(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadRecords)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadCard(benchmark::State& state) {
+using Step = kestravo::LoadProblems (*)(kestravo::Card&);
+
+// `step` on the card at `path()`: loadCard computes the card, openCard adds the race lines.
+void BM_Card(benchmark::State& state, Step step, const std::string& (*path)()) {
   kestravo::Card card;
-  card.dataFilePath = cardPath();
-  kestravo::loadCard(card);  // the first load creates the scratch file
+  card.dataFilePath = path();
+  step(card);  // the first load creates the scratch file
   for (auto _ : state) {
-    kestravo::loadCard(card);
+    step(card);
     benchmark::DoNotOptimize(card.entryCount());
   }
   state.SetBytesProcessed(state.iterations() * cardBytes());
   state.counters["entries"] = card.entryCount();
 }
-BENCHMARK(BM_LoadCard)->Unit(benchmark::kMicrosecond);
-
-void BM_OpenCard(benchmark::State& state) {
-  kestravo::Card card;
-  card.dataFilePath = cardPath();
-  kestravo::openCard(card);
-  for (auto _ : state) {
-    kestravo::openCard(card);
-    benchmark::DoNotOptimize(card.raceLine.size());
-  }
-  state.SetBytesProcessed(state.iterations() * cardBytes());
-}
-BENCHMARK(BM_OpenCard)->Unit(benchmark::kMicrosecond);
-
-void BM_OpenZippedCard(benchmark::State& state) {
-  kestravo::Card card;
-  card.dataFilePath = zippedCardPath();
-  kestravo::openCard(card);
-  for (auto _ : state) {
-    kestravo::openCard(card);
-    benchmark::DoNotOptimize(card.raceLine.size());
-  }
-  state.SetBytesProcessed(state.iterations() * cardBytes());
-  state.counters["entries"] = card.entryCount();
-}
-BENCHMARK(BM_OpenZippedCard)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Card, load_plain, kestravo::loadCard, cardPath)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Card, load_zipped, kestravo::loadCard, zippedCardPath)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Card, open_plain, kestravo::openCard, cardPath)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Card, open_zipped, kestravo::openCard, zippedCardPath)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -64,10 +64,8 @@ TEST(ZippedCard, OpensAsTheSameCardUnzipped) {
 
 TEST(ZippedCard, WhatCannotBeLoadedIsToldOnceAndNothingIsWritten) {
   TempFolder dir;
-  const std::string small = dir.file("small.zip");
-  ASSERT_TRUE(writeZip(small, {{"SAR0812.DRF", twoRaces()}}));
-  const std::string bytes = readFile(small);
-  std::filesystem::remove(small);
+  const std::string bytes = testing::zipBytes({{"SAR0812.DRF", twoRaces()}});
+  ASSERT_FALSE(bytes.empty());
   struct Case {
     const char* name;
     std::vector<testing::ZipMember> members;  // when empty, `raw` is the file

@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include "support/card_builder.h"
+
 namespace kestravo::testing {
 
 bool writeZip(const std::string& path, const std::vector<ZipMember>& members) {
@@ -24,6 +26,12 @@ bool writeZip(const std::string& path, const std::vector<ZipMember>& members) {
     }
   }
   return zip_close(archive) == 0;
+}
+
+std::string zipBytes(const std::vector<ZipMember>& members) {
+  const TempFolder folder;
+  const std::string path = folder.file("made.zip");
+  return writeZip(path, members) ? readFile(path) : std::string();
 }
 
 std::string claimMemberSize(std::string zip, std::uint32_t size) {
