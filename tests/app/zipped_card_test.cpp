@@ -114,6 +114,24 @@ TEST(ZippedCard, WhatCannotBeLoadedIsToldOnceAndNothingIsWritten) {
   }
 }
 
+// A scratch file standing for the archive itself would overwrite it at the first save.
+TEST(ZippedCard, AnArchiveThatWouldBeItsCardsScratchFileIsRefused) {
+  TempFolder dir;
+  const std::string zip = dir.file("CARDS.zip");
+  ASSERT_TRUE(writeZip(zip, {{"SAR0812.DRF", twoRaces()}}));
+  const std::string archive = readFile(zip);
+  std::filesystem::create_symlink(zip, dir.file("SAR0812.tch"));
+  Card card;
+  card.dataFilePath = zip;
+  const LoadProblems problems = openCard(card);
+  EXPECT_FALSE(problems.dataFileRead);
+  EXPECT_EQ(problems.messages,
+            std::vector<std::string>{
+                "THE DATA FILE WOULD BE ITS OWN SCRATCH FILE (.TCH) AND WAS NOT LOADED: " + zip});
+  EXPECT_EQ(card.entryCount(), 0);
+  EXPECT_EQ(readFile(zip), archive);
+}
+
 // An archive of several cards names them and loads none; the card chosen by name loads,
 // and every reload after a change of scratches reads that same card.
 TEST(ZippedCard, OneOfSeveralCardsIsChosenByNameAndKeptThroughScratches) {
