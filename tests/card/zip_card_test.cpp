@@ -82,6 +82,24 @@ TEST(ZipCard, WhatCannotBeReadIsToldOnce) {
   }
 }
 
+// The card read last is kept, but only for the very same archive bytes: an archive
+// written anew under the same name gives its new card.
+TEST(ZipCard, AnArchiveChangedOnDiskIsReadAnew) {
+  TempFolder dir;
+  const std::string zip = dir.file("day.zip");
+  for (const char* text : {"first card", "second card", "second card"}) {
+    ASSERT_TRUE(writeZip(zip, {{"SAR0812.DRF", text}}));
+    const ZipCard card = readCardFromZip(zip, "SAR0812.DRF", kLimit);
+    EXPECT_EQ(card.status, Status::kOk);
+    EXPECT_EQ(card.text, text);
+    EXPECT_EQ(readCardFromZip(zip, "", kLimit).text, text);
+  }
+  ASSERT_TRUE(writeZip(zip, {{"SAR0812.DRF", "one"}, {"SAR0813.DRF", "two"}}));
+  EXPECT_EQ(readCardFromZip(zip, "SAR0813.DRF", kLimit).text, "two");
+  EXPECT_EQ(readCardFromZip(zip, "SAR0812.DRF", kLimit).text, "one");
+  EXPECT_EQ(readCardFromZip(zip, "", kLimit).status, Status::kSeveralCards);
+}
+
 TEST(ZipCard, AMemberOverTheLimitIsRefusedFromItsHeader) {
   TempFolder dir;
   const std::string small = dir.file("small.zip");
