@@ -7,6 +7,7 @@
 #include "app/race_commands.h"
 #include "app/report_commands.h"
 #include "app/statistics_list.h"
+#include "app/value_commands.h"
 
 namespace kestravo {
 
@@ -41,6 +42,7 @@ constexpr CommandRow kCommands[] = {
     {control::kRaceView, kClickOrPush, showPastPerformances},
     {control::kKeyTrainerStats, kClick, showKeyTrainerStats},
     {control::kHorseRecords, kClickOrPush, showHorseRecords},
+    {control::kValue, kClickOrPush, showValueWindow},
 };
 
 }  // namespace

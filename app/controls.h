@@ -30,12 +30,15 @@ inline constexpr int kFormula = 1103;
 inline constexpr int kStatistics = 1102;
 inline constexpr int kKeyTrainerStats = 1104;
 inline constexpr int kHorseRecords = 1106;
+// The value window of the chosen race: its odds line against the odds on offer.
+inline constexpr int kValue = 1110;
 
-// The report commands; each gets its button on the main window.
+// The report commands and the value window; each gets its button on the main window.
 inline constexpr int kReportCommands[] = {
-    kRaceView,        kLowestWeight, kTrainerJockey,     kFirstTimeMaiden, kUncoupledTrainers,
-    kBestWorkouts,    kBreak,        kPowerPlay,         kStatistics,      kFormula,
-    kKeyTrainerStats, kHorseRecords, kVulnerableFavorite};
+    kRaceView,           kLowestWeight, kTrainerJockey,   kFirstTimeMaiden,
+    kUncoupledTrainers,  kBestWorkouts, kBreak,           kPowerPlay,
+    kStatistics,         kFormula,      kKeyTrainerStats, kHorseRecords,
+    kVulnerableFavorite, kValue};
 
 }  // namespace kestravo::control
 

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/main_screen.h"
 #include "app/main_view.h"
 #include "app/text_list.h"
+#include "app/value_view.h"
 #include "card/card.h"
 
 namespace kestravo {
@@ -35,6 +37,12 @@ class MainCommands {
   const std::string& selectedRace() const { return screen_.selectedRace; }
   int listRowCount() const { return screen_.listRowCount; }
   int sortToggle() const { return screen_.sortToggle; }
+
+  // The value window: the race shown against the odds typed so far, and the odds the
+  // handicapper types for card row `row` ("" when taken, else why they were refused).
+  ValueView valueView() const;
+  std::string typeOdds(int row, std::string_view text);
+  std::string valueCaption() const;
 
  private:
   Card& card_;

@@ -17,6 +17,12 @@ std::string shortNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string cardShortName(const Card& card) {
+  const std::string name = shortNameOf(card.dataFilePath);
+  if (card.archiveMember.empty()) return name;
+  return shortNameOf(card.archiveMember) + " (" + name + ")";
+}
+
 void setLabel(MainView& view, MainScreen& screen, int controlId, const std::string& text) {
   switch (controlId) {
     case control::kFileLabel:

@@ -10,6 +10,7 @@
 #include "app/list_rows.h"
 #include "app/main_view.h"
 #include "app/text_list.h"
+#include "app/value_view.h"
 #include "card/card.h"
 
 namespace kestravo {
@@ -32,6 +33,9 @@ struct MainScreen {
   int listRowCount = 0;
   // 1 when the next title click sorts descending; shared by every column, never reset.
   int sortToggle = 0;
+  // Odds typed in the value window, by card row: they hold for the card open and no file
+  // keeps them.
+  LiveOdds liveOdds;
 
   // The EntriesList or the RaceDetailList.
   TextList& list(int controlId);
@@ -41,6 +45,9 @@ struct MainScreen {
 // The data file's name without its folder, as FileLabel shows it: SAR0812.DRF, or
 // SAR0812_SCR.DRF with the marker, or any longer name whole.
 std::string shortNameOf(const std::string& dataFilePath);
+// What FileLabel and the report captions call the card: the data file's short name, or for
+// a zipped card the card's name with the archive's after it, "SAR0812.DRF (CARDS.zip)".
+std::string cardShortName(const Card& card);
 
 void setLabel(MainView& view, MainScreen& screen, int controlId, const std::string& text);
 // Deletes every row of EntriesList or RaceDetailList.

@@ -32,6 +32,9 @@ class MainView {
   // The open-file dialog: the chosen data file's full path, or "" when cancelled. Choosing
   // a file makes its folder the current directory.
   virtual std::string chooseDataFile() = 0;
+  // Asks which card of a zip archive holding several to open: one of `names`, or "" when
+  // the handicapper cancels.
+  virtual std::string chooseCardInArchive(const std::vector<std::string>& names) = 0;
   virtual void showMessage(const std::string& text, const std::string& caption) = 0;
   // What reports draw on: each open starts a new report window, and earlier ones stay.
   virtual ReportCanvas& reportCanvas() = 0;
@@ -39,6 +42,10 @@ class MainView {
   virtual void closeReportWindow() = 0;
   // Runs the scratch window modally; returns when the handicapper closes it.
   virtual void runScratchWindow(ScratchWindow& window) = 0;
+  // Opens the value window beside the main window, or brings it forward when it is open.
+  virtual void showValueWindow() = 0;
+  // The race shown, the card or its figures changed: an open value window shows them anew.
+  virtual void valueViewChanged() = 0;
 };
 
 }  // namespace kestravo

@@ -25,11 +25,23 @@ void openDataFile(Card& card, MainView& view, MainScreen& screen) {
   clearList(view, screen, control::kEntriesList);
   clearList(view, screen, control::kRaceDetailList);
   screen.selectedRace = "0";
+  screen.liveOdds.clear();
   card.dataFilePath = view.chooseDataFile();
+  card.archiveMember.clear();
   if (card.dataFilePath.empty()) view.showMessage("LOAD A DATA FILE", kMessageCaption);
-  const LoadProblems problems = openCard(card);
+  LoadProblems problems = openCard(card);
+  if (!problems.cardChoices.empty()) {
+    // An archive of several cards: the handicapper picks one, or cancels as at the dialog.
+    card.archiveMember = view.chooseCardInArchive(problems.cardChoices);
+    if (card.archiveMember.empty()) {
+      card.dataFilePath.clear();
+      view.showMessage("LOAD A DATA FILE", kMessageCaption);
+    }
+    problems = openCard(card);
+  }
   tellProblems(view, problems.messages);
   showRaces(card, view, screen);
+  view.valueViewChanged();
 }
 
 void showRaces(const Card& card, MainView& view, MainScreen& screen) {
@@ -38,7 +50,7 @@ void showRaces(const Card& card, MainView& view, MainScreen& screen) {
     screen.races.push_back(card.raceLine[static_cast<std::size_t>(r)]);
   }
   view.listChanged(control::kRacesList);
-  screen.dataFileShortName = shortNameOf(card.dataFilePath);
+  screen.dataFileShortName = cardShortName(card);
   setLabel(view, screen, control::kFileLabel, screen.dataFileShortName);
 }
 
@@ -54,6 +66,7 @@ void chooseRace(Card& card, MainView& view, MainScreen& screen) {
   const std::vector<int> rows = raceViewRows(card.matrix, screen.selectedRace);
   fillList(card, view, screen, control::kEntriesList, rows);
   fillList(card, view, screen, control::kRaceDetailList, rows);
+  view.valueViewChanged();
 }
 
 void scratchCommand(Card& card, MainView& view, MainScreen& screen) {
@@ -70,6 +83,7 @@ void scratchCommand(Card& card, MainView& view, MainScreen& screen) {
   const std::vector<int> rows = raceViewRows(card.matrix, screen.selectedRace);
   fillList(card, view, screen, control::kRaceDetailList, rows);
   fillList(card, view, screen, control::kEntriesList, rows);
+  view.valueViewChanged();
 }
 
 void sortEntries(MainView& view, MainScreen& screen, int column) {

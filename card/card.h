@@ -23,6 +23,10 @@ struct Card {
   ScratchTable scratchTable;
   std::vector<std::string> raceLine;  // entry R = conditions line of race R (entry 0 unused)
   std::string dataFilePath;
+  // For a zipped card (dataFilePath ends in .zip): the card file inside the archive, by its
+  // member name. Set before a load to choose among several cards; a load of an archive
+  // holding one card sets it, so every reload reads the same card.
+  std::string archiveMember;
   std::string scratchFileName;
   // False when the scratch file exists but could not be read: it may hold marks this load
   // could not see, so it must not be rewritten.

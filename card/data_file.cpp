@@ -2,6 +2,7 @@
 
 #include "card/file_io.h"
 #include "card/record_reader.h"
+#include "card/zip_card.h"
 
 namespace kestravo {
 
@@ -31,17 +32,7 @@ LoadProblems readInto(Card& card) {
   }
 
   std::string data;
-  switch (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data)) {
-    case ReadStatus::kCannotOpen:
-      problems.messages.push_back("CANNOT OPEN THE DATA FILE " + card.dataFilePath);
-      return problems;
-    case ReadStatus::kTooLarge:
-      problems.messages.push_back("THE DATA FILE IS LARGER THAN 64 MB AND WAS NOT LOADED: " +
-                                  card.dataFilePath);
-      return problems;
-    case ReadStatus::kOk:
-      break;
-  }
+  if (!readCardText(card, data, problems)) return problems;
   RecordTable records = readRecords(std::move(data), kFieldCount, kMaxDataFileRecords);
   if (records.truncated) {
     problems.messages.push_back("THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " +
@@ -55,7 +46,61 @@ LoadProblems readInto(Card& card) {
   return problems;
 }
 
+bool readZippedCard(Card& card, std::string& out, LoadProblems& problems) {
+  ZipCard zipped = readCardFromZip(card.dataFilePath, card.archiveMember, kMaxDataFileBytes);
+  if (zipped.status == ZipCard::Status::kSeveralCards ||
+      zipped.status == ZipCard::Status::kNoSuchCard) {
+    problems.cardChoices = zipped.cardNames;
+  }
+  if (zipped.status != ZipCard::Status::kOk) {
+    problems.messages.push_back(zipCardMessage(zipped, card.dataFilePath));
+    return false;
+  }
+  card.archiveMember = zipped.memberName;
+  // A scratch file that is the archive itself, under another name, would overwrite it.
+  if (sameFile(card.dataFilePath, cardScratchFileName(card))) {
+    problems.messages.push_back(
+        "THE DATA FILE WOULD BE ITS OWN SCRATCH FILE (.TCH) AND WAS NOT LOADED: " +
+        card.dataFilePath);
+    return false;
+  }
+  out = std::move(zipped.text);
+  return true;
+}
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 }  // namespace
+
+bool readCardText(Card& card, std::string& out, LoadProblems& problems) {
+  if (isZipPath(card.dataFilePath)) return readZippedCard(card, out, problems);
+  card.archiveMember.clear();
+  switch (readWholeFile(card.dataFilePath, kMaxDataFileBytes, out)) {
+    case ReadStatus::kCannotOpen:
+      problems.messages.push_back("CANNOT OPEN THE DATA FILE " + card.dataFilePath);
+      return false;
+    case ReadStatus::kTooLarge:
+      problems.messages.push_back("THE DATA FILE IS LARGER THAN 64 MB AND WAS NOT LOADED: " +
+                                  card.dataFilePath);
+      return false;
+    case ReadStatus::kOk:
+      break;
+  }
+  return true;
+}
+
+std::string cardScratchFileName(const Card& card) {
+  if (!isZipPath(card.dataFilePath) || card.archiveMember.empty()) {
+    return scratchFileName(card.dataFilePath);
+  }
+  const std::size_t slash = card.archiveMember.find_last_of("/\\");
+  const std::string cardName =
+      slash == std::string::npos ? card.archiveMember : card.archiveMember.substr(slash + 1);
+  return scratchFileName(folderOf(card.dataFilePath) + cardName);
+}
 
 LoadProblems readDataFile(Card& card) {
   LoadProblems problems = readInto(card);
@@ -66,7 +111,7 @@ LoadProblems readDataFile(Card& card) {
 }
 
 void applyScratchFile(Card& card, LoadProblems& problems) {
-  card.scratchFileName = scratchFileName(card.dataFilePath);
+  card.scratchFileName = cardScratchFileName(card);
   const int entries = card.entryCount();
   std::string text;
   card.scratchFileRead = true;

@@ -21,6 +21,9 @@ struct LoadProblems {
   // nothing were scratched or picked.
   bool scratchFileRead = true;
   std::vector<std::string> messages;
+  // The cards of an archive that holds several when none was chosen (card.archiveMember
+  // empty), or when the one chosen is not among them: the load read none of them.
+  std::vector<std::string> cardChoices;
 };
 
 // Steps 1 and 2 of a load: the data file into card.matrix, raceCount, then the scratch
@@ -31,5 +34,15 @@ LoadProblems readDataFile(Card& card);
 
 // The scratch-file step alone, for a card whose matrix is loaded.
 void applyScratchFile(Card& card, LoadProblems& problems);
+
+// The bytes of the card: the data file itself, or for a zipped card the card inside the
+// archive, read in memory (card.archiveMember, set here when the archive holds one card).
+// False when they cannot be had; the reason is told in `problems`.
+bool readCardText(Card& card, std::string& out, LoadProblems& problems);
+
+// The scratch file of the card: beside the data file, named after it (SAR0812.DRF keeps
+// SAR0812.tch); for a zipped card beside the archive, named after the card inside, so the
+// marks stay the same whichever archive the card arrives in.
+std::string cardScratchFileName(const Card& card);
 
 }  // namespace kestravo

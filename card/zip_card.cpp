@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <mutex>
 
 #include "card/file_io.h"
 
@@ -86,19 +87,11 @@ bool isCardName(std::string_view name) {
   return false;
 }
 
-ZipCard readCardFromZip(const std::string& path, std::string_view wanted, std::size_t limit) {
+namespace {
+
+// The card `wanted` of the archive `bytes`.
+ZipCard readCardFromBytes(const std::string& bytes, std::string_view wanted, std::size_t limit) {
   ZipCard card;
-  std::string bytes;
-  switch (readWholeFile(path, limit, bytes)) {
-    case ReadStatus::kCannotOpen:
-      card.status = ZipCard::Status::kCannotOpen;
-      return card;
-    case ReadStatus::kTooLarge:
-      card.status = ZipCard::Status::kTooLarge;
-      return card;
-    case ReadStatus::kOk:
-      break;
-  }
   const Archive archive = openArchive(bytes);
   if (!archive) {
     card.status = ZipCard::Status::kDamaged;
@@ -149,6 +142,51 @@ ZipCard readCardFromZip(const std::string& path, std::string_view wanted, std::s
   }
   card.status = inflate(archive.get(), cards[chosen], stat.size, limit, card.text);
   if (card.status != ZipCard::Status::kOk) card.text.clear();
+  return card;
+}
+
+// The last card read. Opening a card reads it twice, for the card and for its race lines,
+// and every computation after a scratch reads it again: the same archive bytes give the
+// same card without inflating it once more, which costs as much as reading it plain.
+struct LastCard {
+  std::mutex guard;
+  std::string archive;
+  ZipCard card;
+};
+
+LastCard& lastCard() {
+  static LastCard last;
+  return last;
+}
+
+bool isLastCard(const LastCard& last, const std::string& bytes, std::string_view wanted,
+                std::size_t limit) {
+  const bool named =
+      wanted.empty() ? last.card.cardNames.size() == 1 : wanted == last.card.memberName;
+  return last.card.status == ZipCard::Status::kOk && named && last.card.text.size() <= limit &&
+         last.archive == bytes;
+}
+
+}  // namespace
+
+ZipCard readCardFromZip(const std::string& path, std::string_view wanted, std::size_t limit) {
+  std::string bytes;
+  switch (readWholeFile(path, limit, bytes)) {
+    case ReadStatus::kCannotOpen:
+      return ZipCard{ZipCard::Status::kCannotOpen, {}, {}, {}};
+    case ReadStatus::kTooLarge:
+      return ZipCard{ZipCard::Status::kTooLarge, {}, {}, {}};
+    case ReadStatus::kOk:
+      break;
+  }
+  LastCard& last = lastCard();
+  const std::lock_guard<std::mutex> lock(last.guard);
+  if (isLastCard(last, bytes, wanted, limit)) return last.card;
+  ZipCard card = readCardFromBytes(bytes, wanted, limit);
+  if (card.status == ZipCard::Status::kOk) {
+    last.archive = std::move(bytes);
+    last.card = card;
+  }
   return card;
 }
 

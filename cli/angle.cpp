@@ -7,8 +7,9 @@ namespace kestravo::cli {
 int angleCommand(Card& card, const Arguments& args, std::ostream& out) {
   TextScreen screen(card);
   screen.press(findAngleList(args.angle)->controlId);
-  out << screen.screen().viewLabel << '\n';
-  printList(out, screen.screen().entries);
+  // A spreadsheet takes the list alone, its titles as the header row.
+  if (!args.csv) out << screen.screen().viewLabel << '\n';
+  printTable(out, screen.screen().entries, args.csv);
   return kExitDone;
 }
 

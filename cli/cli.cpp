@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/angle_lists.h"
+#include "card/zip_card.h"
 #include "cli/open_card.h"
 
 namespace kestravo::cli {
@@ -13,27 +14,35 @@ namespace {
 constexpr const char* kDescription =
     "Prints the lists and reports of the Kestravo odds line calculator as text.\n"
     "CARD is a past-performance data file; its scratch file (.tch) beside it is read,\n"
-    "and created when missing, exactly as the desktop program does.";
+    "and created when missing, exactly as the desktop program does. CARD may be a .zip\n"
+    "holding the data file; its scratch file then lies beside the archive.";
 
 constexpr const char* kExitStatus =
     "exit status: 0 done, 1 a file could not be read or was refused, 2 a usage error";
 
 constexpr CliCommand kCommands[] = {
-    {"races", "one conditions line per race", Operand::kNone, racesCommand},
+    {"races", "one conditions line per race", Operand::kNone, kNoOptions, racesCommand},
     {"race",
      "race R's entries with their ratings and KOL prices, then the figures of each entry's "
-     "picked past races (tab-separated)",
-     Operand::kRace, raceCommand},
+     "picked past races (tab-separated; with --csv the two lists with an empty line between)",
+     Operand::kRace, kCsvOption, raceCommand},
     {"angle", "every horse of the card that fits the angle ID, as its list shows them",
-     Operand::kAngle, angleCommand},
-    {"stats", "the statistics list of race R (APV  F23  RR  SEL)", Operand::kRace, statsCommand},
+     Operand::kAngle, kCsvOption, angleCommand},
+    {"stats", "the statistics list of race R (APV  F23  RR  SEL)", Operand::kRace, kCsvOption,
+     statsCommand},
+    {"value",
+     "race R's fair chances against the morning line or the odds given with --odds, and the "
+     "overlays",
+     Operand::kRace, kCsvOption | kOddsOption, valueCommand, valueProblem},
     {"report pp", "the past performances of race R with trainer and jockey statistics",
-     Operand::kRace, pastPerformancesReport},
-    {"report keytrainer", "the key trainer statistics of race R", Operand::kRace, keyTrainerReport},
-    {"report records", "the records of race R's horses", Operand::kRace, horseRecordsReport},
+     Operand::kRace, kNoOptions, pastPerformancesReport},
+    {"report keytrainer", "the key trainer statistics of race R", Operand::kRace, kNoOptions,
+     keyTrainerReport},
+    {"report records", "the records of race R's horses", Operand::kRace, kNoOptions,
+     horseRecordsReport},
     {"report uncoupled", "the horses of the card whose trainer has an uncoupled entry",
-     Operand::kNone, uncoupledTrainersReport},
-    {"dump", "the whole computed card, one item a line", Operand::kNone, dumpCommand},
+     Operand::kNone, kNoOptions, uncoupledTrainersReport},
+    {"dump", "the whole computed card, one item a line", Operand::kNone, kNoOptions, dumpCommand},
 };
 
 constexpr const char* kReportHelp = "a report drawn as text: pp, keytrainer, records, uncoupled";
@@ -81,7 +90,20 @@ std::string angleProblem(const std::string& text) {
 }
 
 void addOperands(CLI::App& sub, const CliCommand& command, Arguments& given) {
-  sub.add_option("CARD", given.card, "the past-performance data file")->required();
+  sub.add_option("CARD", given.card, "the past-performance data file, or a .zip holding it")
+      ->required();
+  sub.add_option("--card", given.cardInZip,
+                 "NAME of the data file to read from a .zip holding several");
+  if (command.options & kCsvOption) {
+    sub.add_flag("--csv", given.csv,
+                 "the lists as comma-separated values (RFC 4180, CR LF line ends)");
+  }
+  if (command.options & kOddsOption) {
+    sub.add_option("--odds", given.odds,
+                   "PRG=ODDS: the odds on offer for the horse with program number PRG "
+                   "(5-2, 5/2, 2.5, 2.5-1 or EVEN); repeat it for more horses")
+        ->check(CLI::Validator(oddsProblem, "PRG=ODDS"));
+  }
   switch (command.operand) {
     case Operand::kNone:
       break;
@@ -154,12 +176,24 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         << " --help)\n";
     return kExitUsage;
   }
+  if (!given.cardInZip.empty() && !isZipPath(given.card)) {
+    err << "kestravo-cli: --card chooses a data file inside a .zip; " << given.card
+        << " is not one\n";
+    return kExitUsage;
+  }
   Card card;
-  if (!openCardForCli(given.card, card, err)) return kExitFileProblem;
+  if (!openCardForCli(given.card, given.cardInZip, card, err)) return kExitFileProblem;
   if (chosen->operand == Operand::kRace && given.race > card.raceCount) {
     err << "kestravo-cli: the card has no race " << given.race << " (races 1 to " << card.raceCount
         << ")\n";
     return kExitUsage;
+  }
+  if (chosen->check) {
+    const std::string problem = chosen->check(card, given);
+    if (!problem.empty()) {
+      err << "kestravo-cli: " << problem << '\n';
+      return kExitUsage;
+    }
   }
   return chosen->print(card, given, out);
 }

@@ -10,7 +10,9 @@
 namespace kestravo::cli {
 
 // False when the data file or its scratch file could not be read, or the data file was
-// refused (the message is written).
-bool openCardForCli(const std::string& path, Card& card, std::ostream& err);
+// refused (the message is written). `member` chooses the card of a zip archive; an archive
+// of several cards and no choice lists their names.
+bool openCardForCli(const std::string& path, const std::string& member, Card& card,
+                    std::ostream& err);
 
 }  // namespace kestravo::cli

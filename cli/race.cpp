@@ -17,9 +17,10 @@ bool parseRaceNumber(const std::string& text, int& race) {
 int raceCommand(Card& card, const Arguments& args, std::ostream& out) {
   TextScreen screen(card);
   screen.chooseRace(args.race);
-  printList(out, screen.screen().entries);
-  out << '\n';
-  printList(out, screen.screen().raceDetail);
+  // Both lists one after the other, an empty line between, in either form.
+  printTable(out, screen.screen().entries, args.csv);
+  out << (args.csv ? "\r\n" : "\n");
+  printTable(out, screen.screen().raceDetail, args.csv);
   return kExitDone;
 }
 

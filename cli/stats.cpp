@@ -8,8 +8,9 @@ int statsCommand(Card& card, const Arguments& args, std::ostream& out) {
   TextScreen screen(card);
   screen.chooseRace(args.race);
   screen.press(control::kStatistics);
-  out << screen.screen().viewLabel << '\n';
-  printList(out, screen.screen().entries);
+  // A spreadsheet takes the list alone, its titles as the header row.
+  if (!args.csv) out << screen.screen().viewLabel << '\n';
+  printTable(out, screen.screen().entries, args.csv);
   return kExitDone;
 }
 

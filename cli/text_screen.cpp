@@ -3,6 +3,8 @@
 #include "app/command_table.h"
 #include "app/controls.h"
 #include "app/race_commands.h"
+#include "app/table_text.h"
+#include "app/value_commands.h"
 
 namespace kestravo::cli {
 
@@ -29,9 +31,21 @@ void TextScreen::press(int controlId) {
   runCommand(card_, *this, screen_, controlId, notify::kClicked);
 }
 
+std::string TextScreen::typeOdds(int row, std::string_view text) {
+  return typeLiveOdds(screen_, row, text);
+}
+
 void printList(std::ostream& out, const TextList& list) {
   printRow(out, list.titles);
   for (const TextRow& row : list.rows) printRow(out, row);
+}
+
+void printTable(std::ostream& out, const TextList& list, bool csv) {
+  if (csv) {
+    out << tableText(list, {}, TableFormat::kCsv);
+  } else {
+    printList(out, list);
+  }
 }
 
 void printReport(std::ostream& out, const TextGrid& reports) {

@@ -4,7 +4,6 @@
 
 #include "card/columns.h"
 #include "card/data_file.h"
-#include "card/file_io.h"
 #include "format/mask.h"
 #include "format/numeric.h"
 
@@ -99,7 +98,8 @@ void buildRaceLines(Card& card) {
   card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
   if (card.raceCount == 0) return;  // a refused or empty card has no races to read again
   std::string data;
-  if (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data) != ReadStatus::kOk) return;
+  LoadProblems unread;  // the load has told them already
+  if (!readCardText(card, data, unread)) return;
   // The same reading as the load, keeping only the fields a conditions line is made of.
   const RecordTable records =
       readRecords(std::move(data), kLastConditionsField, kMaxDataFileRecords);

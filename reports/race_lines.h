@@ -17,9 +17,10 @@ std::string restrictionText(std::string_view code);
 // The conditions line built from record `record` of a decoded data file.
 std::string raceConditionsLine(const RecordTable& records, int record);
 
-// Reads the data file a second time and fills card.raceLine for races 1..raceCount from
-// each race's post-position-1 record (the last one when there are several); a race
-// without one takes its first record, so every race can be chosen.
+// Reads the card's bytes a second time (a zipped card from its archive) and fills
+// card.raceLine for races 1..raceCount from each race's post-position-1 record (the last
+// one when there are several); a race without one takes its first record, so every race
+// can be chosen.
 void buildRaceLines(Card& card);
 
 }  // namespace kestravo

@@ -8,7 +8,7 @@
 namespace kestravo::gui {
 
 namespace {
-constexpr const char* kExtensions[] = {"drf", "eg", "jcp", "mcp", "pcs"};
+constexpr const char* kExtensions[] = {"drf", "eg", "jcp", "mcp", "pcs", "zip"};
 }  // namespace
 
 QStringList dataFilePatterns() {

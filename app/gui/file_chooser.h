@@ -1,5 +1,6 @@
 // The open-file dialog for a race card. Vendors ship the data files with upper-case
-// extensions as often as lower-case ones (SAR0812.DRF), so the filter ignores letter case.
+// extensions as often as lower-case ones (SAR0812.DRF), so the filter ignores letter case;
+// cards that arrive zipped are opened from their archive.
 #pragma once
 
 #include <QString>
@@ -8,8 +9,8 @@
 
 namespace kestravo::gui {
 
-// The wildcard patterns of the data files, one per extension, each matching any letter
-// case: "*.[dD][rR][fF]" and so on.
+// The wildcard patterns of the data files and of zip archives holding them, one per
+// extension, each matching any letter case: "*.[dD][rR][fF]" and so on.
 QStringList dataFilePatterns();
 
 // The dialog's one filter entry, "Data" with those patterns.

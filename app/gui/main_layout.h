@@ -1,7 +1,8 @@
 // The main window's layout. The controls of the first rows and the column sets are the
 // program's fixed screen; the report buttons and RaceDetailList stand in the strip added on
-// the right: the reports of the chosen race in one column, the angles of the whole card in
-// a block of three by three, and below them RaceDetailList beside EntriesList, row for row.
+// the right: the reports and the value window of the chosen race in one column, the angles
+// of the whole card in a block of three by three, and below them RaceDetailList beside
+// EntriesList, row for row.
 // The whole window, frame and all, fits a laptop screen of 1280 x 720 pixels, so
 // RaceDetailList is narrower than its columns and scrolls sideways.
 #pragma once
@@ -42,11 +43,13 @@ inline constexpr ControlLayout kControls[] = {
     {1010, kLabel, "RACES WINDOW", 275, 5, 210, 10, kSans10, Qt::AlignLeft},
     {1014, kLabel, "", 225, 5, 40, 10, kSans10, Qt::AlignRight},
     {1015, kLabel, "", 10, 5, 140, 10, kSans10, Qt::AlignLeft},
-    // The reports of the chosen race.
-    {1003, kButton, "RACE VIEW", 518, 15, 63, 32, kSans10},
-    {1102, kButton, "STATS", 518, 53, 63, 32, kSans10},
-    {1104, kButton, "KEY TRAINER STATS", 518, 91, 63, 32, kSans10},
-    {1106, kButton, "HORSE RECORDS", 518, 129, 63, 32, kSans10},
+    // The reports of the chosen race, and its value window; each button as high as its
+    // caption's lines need, KEY TRAINER STATS taking three.
+    {1003, kButton, "RACE VIEW", 518, 15, 63, 22, kSans10},
+    {1102, kButton, "STATS", 518, 42, 63, 22, kSans10},
+    {1104, kButton, "KEY TRAINER STATS", 518, 69, 63, 32, kSans10},
+    {1106, kButton, "HORSE RECORDS", 518, 106, 63, 26, kSans10},
+    {1110, kButton, "VALUE", 518, 137, 63, 24, kSans10},
     // The angles, over the whole card.
     {1107, kButton, "VULNERABLE FAVORITE", 584, 15, 63, 46, kSans10},
     {1016, kButton, "LOWEST WEIGHT", 650, 15, 63, 46, kSans10},

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "app/controls.h"
+#include "app/gui/card_picker.h"
 #include "app/gui/file_chooser.h"
 #include "app/gui/focus_keeper.h"
 #include "app/gui/fonts.h"
@@ -19,6 +20,7 @@
 #include "app/gui/qt_text.h"
 #include "app/gui/report_list_view.h"
 #include "app/gui/scratch_dialog.h"
+#include "app/gui/value_window.h"
 #include "app/gui/window_placement.h"
 
 namespace kestravo::gui {
@@ -29,7 +31,10 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       units_(DialogUnits::of(dialogFont())),
       commands_(card_, *this),
-      chooser_(askForDataFile) {
+      chooser_(askForDataFile),
+      cardChooser_([this](const std::vector<std::string>& names) {
+        return askForCardInArchive(names, this);
+      }) {
   setWindowTitle(QLatin1String(MainCommands::kCaption));
   fillBackground(this, kWindowGrey);
   setFixedSize(units_.size(main_layout::kWidth, main_layout::kHeight));
@@ -40,6 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
   races_ = new LinesModel(this);
   racesList_->setModel(races_);
   listView(control::kEntriesList)->horizontalHeader()->setSectionsClickable(true);
+  listView(control::kEntriesList)->enableCopy();
+  listView(control::kRaceDetailList)->enableCopy();
   listChanged(control::kEntriesList);
   listChanged(control::kRaceDetailList);
 
@@ -116,6 +123,10 @@ std::string MainWindow::chooseDataFile() {
   return path;
 }
 
+std::string MainWindow::chooseCardInArchive(const std::vector<std::string>& names) {
+  return cardChooser_(names);
+}
+
 void MainWindow::showMessage(const std::string& text, const std::string& caption) {
   showMessageBox(this, QString::fromLocal8Bit(caption), QString::fromLocal8Bit(text));
 }
@@ -129,6 +140,21 @@ void MainWindow::closeReportWindow() { reports_.closeCurrent(); }
 void MainWindow::runScratchWindow(ScratchWindow& window) {
   ScratchDialog dialog(window, this);
   dialog.exec();
+}
+
+void MainWindow::showValueWindow() {
+  if (!valueWindow_) {
+    valueWindow_ = new ValueWindow(commands_, this);
+    valueWindow_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  valueWindow_->refresh();
+  valueWindow_->show();
+  valueWindow_->raise();
+  valueWindow_->activateWindow();
+}
+
+void MainWindow::valueViewChanged() {
+  if (valueWindow_) valueWindow_->refresh();
 }
 
 }  // namespace kestravo::gui

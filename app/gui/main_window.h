@@ -3,6 +3,7 @@
 // the command handler's; the window only shows its labels and lists and passes the clicks.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "app/gui/dialog_units.h"
 #include "app/gui/report_windows.h"
+#include "app/gui/value_window.h"
 #include "app/main_commands.h"
 #include "app/main_view.h"
 #include "card/card.h"
@@ -28,12 +30,16 @@ class MainWindow : public QWidget, public MainView {
  public:
   // Returns the chosen data file's full path, or "" when cancelled.
   using FileChooser = std::function<std::string()>;
+  // Returns the card chosen among the names of a zip archive's cards, or "" when cancelled.
+  using ArchiveCardChooser = std::function<std::string(const std::vector<std::string>&)>;
 
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Replaces the open-file dialog, e.g. to open a card without asking.
   void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // Replaces the list with which the window asks which card of an archive to open.
+  void setArchiveCardChooser(ArchiveCardChooser chooser) { cardChooser_ = std::move(chooser); }
   // Replaces the dialogs with which report windows ask where to save and how to print.
   void setReportDialogs(ReportDialogs dialogs) { reports_.setDialogs(std::move(dialogs)); }
 
@@ -48,10 +54,16 @@ class MainWindow : public QWidget, public MainView {
   void setColumnWidths(int controlId, const std::vector<int>& widths) override;
   int selectedRow(int controlId) const override;
   std::string chooseDataFile() override;
+  std::string chooseCardInArchive(const std::vector<std::string>& names) override;
   void showMessage(const std::string& text, const std::string& caption) override;
   ReportCanvas& reportCanvas() override { return reports_; }
   void closeReportWindow() override;
   void runScratchWindow(ScratchWindow& window) override;
+  void showValueWindow() override;
+  void valueViewChanged() override;
+
+  // The value window, or null when it was never opened or has been closed.
+  ValueWindow* valueWindow() const { return valueWindow_; }
 
  private:
   void connectCommands();
@@ -64,10 +76,12 @@ class MainWindow : public QWidget, public MainView {
   Card card_;
   MainCommands commands_;
   FileChooser chooser_;
+  ArchiveCardChooser cardChooser_;
   std::map<int, QWidget*> controls_;
   QListView* racesList_ = nullptr;
   LinesModel* races_ = nullptr;
   ReportWindows reports_;
+  QPointer<ValueWindow> valueWindow_;
 };
 
 }  // namespace kestravo::gui

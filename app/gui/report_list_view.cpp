@@ -1,6 +1,8 @@
 #include "app/gui/report_list_view.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -12,6 +14,9 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 #include <algorithm>
+
+#include "app/gui/qt_text.h"
+#include "app/table_text.h"
 
 namespace kestravo::gui {
 
@@ -208,6 +213,26 @@ int ReportListView::firstSelectedRow() const {
   }
   return first;
 }
+
+void ReportListView::enableCopy() {
+  // A shortcut of the list itself comes before the table's own Ctrl+C, which would copy
+  // only the cell that has the focus.
+  auto* copy = new QAction(QStringLiteral("COPY"), this);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  connect(copy, &QAction::triggered, this, &ReportListView::copyRows);
+  addAction(copy);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+std::string ReportListView::copiedText() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return tableText(model_->list(), rows, TableFormat::kTabs);
+}
+
+void ReportListView::copyRows() { QGuiApplication::clipboard()->setText(cardText(copiedText())); }
 
 void ReportListView::mouseDoubleClickEvent(QMouseEvent* event) {
   QTableView::mouseDoubleClickEvent(event);

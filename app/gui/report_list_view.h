@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QTableView>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "app/gui/text_list_model.h"
@@ -52,6 +53,14 @@ class ReportListView : public QTableView {
 
   // The first selected row in list order, or -1 when none is selected.
   int firstSelectedRow() const;
+
+  // Lets Ctrl+C and the context menu's COPY put the list on the clipboard for a
+  // spreadsheet: the titles, then the selected rows, or every row when none is selected,
+  // as tab-separated text.
+  void enableCopy();
+  // What COPY puts on the clipboard.
+  std::string copiedText() const;
+  void copyRows();
 
   // The cell as it is drawn in its column's width.
   CellText shownCell(const QModelIndex& index) const;

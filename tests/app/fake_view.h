@@ -19,6 +19,10 @@ class FakeView : public MainView {
   void setColumnWidths(int id, const std::vector<int>& pixels) override { widths[id] = pixels; }
   int selectedRow(int) const override { return selected; }
   std::string chooseDataFile() override { return chosen; }
+  std::string chooseCardInArchive(const std::vector<std::string>& names) override {
+    offeredCards.push_back(names);
+    return chosenInArchive;
+  }
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + ": " + text);
   }
@@ -28,6 +32,8 @@ class FakeView : public MainView {
     ++scratchRuns;
     if (inScratchWindow) inScratchWindow(window);
   }
+  void showValueWindow() override { ++valueWindowShows; }
+  void valueViewChanged() override { ++valueViewChanges; }
 
   std::map<int, std::string> labels;
   std::map<int, int> changes;
@@ -35,9 +41,13 @@ class FakeView : public MainView {
   TextGrid reports;
   std::vector<std::string> messages;
   std::string chosen;
+  std::vector<std::vector<std::string>> offeredCards;
+  std::string chosenInArchive;
   int selected = -1;
   int reportCloses = 0;
   int scratchRuns = 0;
+  int valueWindowShows = 0;
+  int valueViewChanges = 0;
   std::function<void(ScratchWindow&)> inScratchWindow;
 };
 

@@ -14,6 +14,7 @@
 #include "fake_view.h"
 #include "oddsline/columns.h"
 #include "support/card_builder.h"
+#include "support/zip_maker.h"
 
 namespace kestravo {
 namespace {
@@ -188,6 +189,41 @@ TEST_F(MainCommandsTest, KOLSortsByThePriceBeforeTheDash) {
     prices.push_back(std::stold(r[9]));
   }
   EXPECT_TRUE(std::is_sorted(prices.begin(), prices.end()));
+}
+
+// An archive asks only when it holds several cards; cancelling the question is cancelling
+// the open. FileLabel names the card, then the archive.
+TEST_F(MainCommandsTest, AnArchiveOfSeveralCardsAsksWhichToOpen) {
+  const std::string oneRace = CardBuilder().entry(1, 1, "ONLY").text();
+  const std::string week = dir.file("week.zip");
+  ASSERT_TRUE(
+      testing::writeZip(week, {{"SAR0812.DRF", twoRaceCard()}, {"x/SAR0813.drf", oneRace}}));
+  view.chosen = week;
+  view.chosenInArchive = "x/SAR0813.drf";
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  EXPECT_EQ(view.offeredCards,
+            (std::vector<std::vector<std::string>>{{"SAR0812.DRF", "x/SAR0813.drf"}}));
+  EXPECT_EQ(commands.races().size(), 1u);
+  EXPECT_EQ(view.labels[control::kFileLabel], "SAR0813.drf (week.zip)");
+  EXPECT_TRUE(view.messages.empty());
+
+  view.chosenInArchive = "";
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  EXPECT_EQ(view.messages, (std::vector<std::string>{"KESTRAVO ODDS LINE: LOAD A DATA FILE"}));
+  EXPECT_TRUE(commands.races().empty());
+  EXPECT_EQ(view.labels[control::kFileLabel], "");
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"SAR0813.tch", "week.zip"}));
+
+  const std::string single = dir.file("ONE.ZIP");
+  ASSERT_TRUE(testing::writeZip(single, {{"SAR0812.DRF", twoRaceCard()}}));
+  view.offeredCards.clear();
+  view.chosen = single;
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  EXPECT_TRUE(view.offeredCards.empty());
+  EXPECT_EQ(view.labels[control::kFileLabel], "SAR0812.DRF (ONE.ZIP)");
+  open("KSV1208.DRF", twoRaceCard());
+  EXPECT_EQ(view.labels[control::kFileLabel], "KSV1208.DRF");
+  EXPECT_EQ(card.archiveMember, "");
 }
 
 TEST(ShortName, TheNameWithoutItsFolder) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/controls.h"
+#include "app/main_commands.h"
+#include "app/scratch_window.h"
 #include "card/columns.h"
+#include "fake_view.h"
+#include "hand_worked_race.h"
 #include "oddsline/columns.h"
 
 namespace kestravo {
@@ -117,6 +122,64 @@ TEST(ValueView, OnlyTheRaceRunningHorsesInCardOrder) {
   EXPECT_EQ(rowOfProgram(m, "2", "1A"), 0);               // scratched
   EXPECT_EQ(rowOfProgram(m, "2", "9"), 0);                // in no race
   EXPECT_EQ(valueView(m, "0", {}).list.rows.size(), 1u);  // only the LINE row
+}
+
+std::vector<std::string> columnOf(const ValueView& v, ValueColumn c) {
+  std::vector<std::string> out;
+  for (const TextRow& row : v.list.rows) out.push_back(row.at(static_cast<std::size_t>(c)));
+  return out;
+}
+
+using Texts = std::vector<std::string>;
+
+// The window follows the race chosen and the scratches; typed odds hold until the next
+// open. The hand-worked race is priced 4.5-1, 4.5-1, 10-1, 7-1 and 1.4-1, and with ECHO
+// scratched 2-1, 2.5-1, 5-1 and 3-1. No horse has a morning line.
+TEST(ValueCommands, FollowTheRaceTheScratchesAndTheTypedOdds) {
+  testing::TempFolder dir;
+  Card card;
+  testing::FakeView view;
+  MainCommands commands(card, view);
+  view.chosen = dir.write("HAND.DRF", testing::handWorkedRace());
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  EXPECT_TRUE(commands.command(control::kValue, notify::kClicked));
+  EXPECT_EQ(view.valueWindowShows, 1);
+  EXPECT_EQ(commands.valueView().list.rows,
+            (std::vector<TextRow>{{"LINE", "", "", "", "  0.0", "", "", "", ""}}));
+  EXPECT_EQ(commands.valueCaption(), "HAND.DRF   VALUE");
+  view.selected = 0;
+  const int changes = view.valueViewChanges;
+  commands.command(control::kRacesList, notify::kDoubleClicked);
+  EXPECT_EQ(view.valueViewChanges, changes + 1);
+  EXPECT_EQ(commands.valueCaption(), "HAND.DRF   VALUE   R1");
+  EXPECT_EQ(columnOf(commands.valueView(), ValueColumn::kFair),
+            (Texts{"18.2", "18.2", " 9.1", "12.5", "41.7", " 99.7"}));
+  EXPECT_EQ(columnOf(commands.valueView(), ValueColumn::kEdge), Texts(6, ""));
+
+  EXPECT_EQ(commands.typeOdds(1, "5-1"), "");
+  const std::string refusal = commands.typeOdds(1, "5-");
+  EXPECT_EQ(refusal.rfind("\"5-\" ARE NOT ODDS", 0), 0u) << refusal;
+  ValueView v = commands.valueView();
+  EXPECT_EQ(cell(v, 0, ValueColumn::kLive), " 5.0");
+  EXPECT_EQ(cell(v, 0, ValueColumn::kEdge), "   9");  // 6 / 5.5
+  EXPECT_EQ(cell(v, 0, ValueColumn::kValue), "OVERLAY");
+
+  view.inScratchWindow = [](ScratchWindow& w) { EXPECT_EQ(w.doubleClick(4), ""); };
+  commands.command(control::kScratch, notify::kClicked);
+  EXPECT_EQ(view.valueViewChanges, changes + 2);
+  v = commands.valueView();
+  EXPECT_EQ(columnOf(v, ValueColumn::kHorse), (Texts{"ALPHA", "BRAVO", "CHARLIE", "DELTA", ""}));
+  EXPECT_EQ(columnOf(v, ValueColumn::kFair), (Texts{"33.3", "28.6", "16.7", "25.0", "103.6"}));
+  EXPECT_EQ(cell(v, 0, ValueColumn::kEdge), " 100");  // 5-1 against a fair 2-1
+  EXPECT_EQ(commands.typeOdds(1, "  "), "");          // taken back
+  EXPECT_EQ(cell(commands.valueView(), 0, ValueColumn::kLive), "");
+
+  EXPECT_EQ(commands.typeOdds(2, "9/2"), "");
+  commands.command(control::kOpenDataFile, notify::kClicked);
+  EXPECT_EQ(view.valueViewChanges, changes + 3);
+  view.selected = 0;
+  commands.command(control::kRacesList, notify::kDoubleClicked);
+  EXPECT_EQ(columnOf(commands.valueView(), ValueColumn::kLive), Texts(5, ""));
 }
 
 }  // namespace

@@ -14,12 +14,14 @@
 #include "card/record_reader.h"
 #include "oddsline/columns.h"
 #include "support/card_builder.h"
+#include "support/zip_maker.h"
 
 namespace kestravo {
 namespace {
 
 using testing::readFile;
 using testing::TempFolder;
+using testing::writeZip;
 
 struct Result {
   int status;
@@ -259,6 +261,156 @@ TEST(Cli, RaceShowsCellsAsTheListsDo) {
       dir.write("B.DRF", testing::CardBuilder().entry(1, 1, "O\\BRIEN").set(43, "1A").text());
   const Result r = run({"race", card, "1"});
   EXPECT_NE(r.out.find("\n 1\t 1\t1A\tO\\BRIEN\t  0\t"), std::string::npos) << r.out;
+}
+
+std::string sampleText() {
+  return readFile(std::string(KESTRAVO_SOURCE_DIR) + "/samples/KSV1208.DRF");
+}
+
+// The sample card zipped (upper-case .ZIP, in a folder inside) prints what the card itself
+// prints, and its scratch file lies beside the archive.
+TEST(CliZip, AZippedCardPrintsAsTheCardItself) {
+  TempFolder dir;
+  const std::string zip = dir.file("DAY.ZIP");
+  ASSERT_TRUE(writeZip(zip, {{"readme.txt", "hello"}, {"cards/KSV1208.DRF", sampleText()}}));
+  const Result r = run({"race", zip, "1"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, readFile(goldenPath("KSV1208.race.race1.txt")));
+  EXPECT_EQ(run({"races", zip}).out, readFile(goldenPath("KSV1208.races.txt")));
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"DAY.ZIP", "KSV1208.tch"}));
+}
+
+TEST(CliZip, OneOfSeveralCardsIsChosenWithCard) {
+  TempFolder dir;
+  const std::string zip = dir.file("week.zip");
+  const std::string other = testing::CardBuilder().entry(1, 1, "OTHER").text();
+  ASSERT_TRUE(writeZip(zip, {{"KSV1208.DRF", sampleText()}, {"day2/SAR0813.drf", other}}));
+  const std::string names = "choose one with --card NAME:\n  KSV1208.DRF\n  day2/SAR0813.drf\n";
+  const Result unchosen = run({"races", zip});
+  EXPECT_EQ(unchosen.status, 1);
+  EXPECT_EQ(unchosen.err, "kestravo-cli: THE ZIP FILE HOLDS SEVERAL DATA FILES; CHOOSE ONE: " +
+                              zip + "\n" + names);
+  EXPECT_EQ(unchosen.out, "");
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"week.zip"});
+
+  const Result unknown = run({"races", zip, "--card", "SAR0813.drf"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.err,
+            "kestravo-cli: THE ZIP FILE HOLDS NO SUCH DATA FILE: " + zip + "\n" + names);
+
+  const Result chosen = run({"race", zip, "1", "--card", "KSV1208.DRF"});
+  EXPECT_EQ(chosen.status, 0);
+  EXPECT_EQ(chosen.out, readFile(goldenPath("KSV1208.race.race1.txt")));
+  const Result second = run({"race", "--card", "day2/SAR0813.drf", zip, "1"});
+  EXPECT_EQ(second.status, 0);
+  EXPECT_NE(second.out.find("\tOTHER\t"), std::string::npos) << second.out;
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"KSV1208.tch", "SAR0813.tch", "week.zip"}));
+
+  const std::string plain = dir.write("P.DRF", other);
+  const Result notZip = run({"races", plain, "--card", "X.DRF"});
+  EXPECT_EQ(notZip.status, 2);
+  EXPECT_EQ(notZip.err,
+            "kestravo-cli: --card chooses a data file inside a .zip; " + plain + " is not one\n");
+}
+
+// Each is told in one line, and nothing is written beside the archive.
+TEST(CliZip, AnArchiveThatCannotBeReadIsAFileProblem) {
+  TempFolder dir;
+  const std::string bytes = testing::zipBytes({{"KSV1208.DRF", sampleText()}});
+  ASSERT_FALSE(bytes.empty());
+  const std::string locked = dir.file("locked.zip");
+  ASSERT_TRUE(writeZip(locked, {{"KSV1208.DRF", sampleText(), true}}));
+  const std::string empty = dir.file("empty.zip");
+  ASSERT_TRUE(writeZip(empty, {{"notes.txt", "no card here"}}));
+  const std::string claimed = testing::claimMemberSize(bytes, 65u * 1024u * 1024u);
+  ASSERT_FALSE(claimed.empty());
+  const std::string archives[] = {dir.write("cut.zip", bytes.substr(0, bytes.size() / 3)), locked,
+                                  empty, dir.write("bomb.zip", claimed)};
+  for (const std::string& zip : archives) {
+    const Result r = run({"race", zip, "1"});
+    EXPECT_EQ(r.status, 1) << zip;
+    EXPECT_EQ(r.err.rfind("kestravo-cli: THE ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    EXPECT_NE(r.err.find(zip), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "") << zip;
+  }
+  EXPECT_EQ(dir.names(),
+            (std::vector<std::string>{"bomb.zip", "cut.zip", "empty.zip", "locked.zip"}));
+}
+
+// The lists as a spreadsheet takes them: the same cells as the tab-separated text, comma
+// separated with CR LF line ends; a list's label line is left out and race keeps its empty
+// line between the two lists.
+TEST_F(SampleCard, CsvGivesTheSameCellsForSpreadsheets) {
+  const auto asCsv = [](const std::string& tabs, bool dropLabel) {
+    std::string csv;
+    std::istringstream lines(tabs);
+    std::string line;
+    if (dropLabel) std::getline(lines, line);
+    while (std::getline(lines, line)) {
+      std::replace(line.begin(), line.end(), '\t', ',');
+      csv += line + "\r\n";
+    }
+    return csv;
+  };
+  const std::vector<std::vector<std::string>> lines = {
+      {"race", card, "6"},
+      {"angle", card, "vulnerable-favorite"},
+      {"stats", card, "1"},
+      {"value", card, "1", "--odds", "2=9-2", "--odds", "11=EVEN"},
+  };
+  for (std::vector<std::string> line : lines) {
+    const Result tabs = run(line);
+    ASSERT_EQ(tabs.status, 0) << line[0];
+    ASSERT_EQ(tabs.out.find(','), std::string::npos) << "the sample has a comma: " << line[0];
+    line.push_back("--csv");
+    const Result csv = run(line);
+    EXPECT_EQ(csv.status, 0) << line[0];
+    EXPECT_EQ(csv.out, asCsv(tabs.out, line[0] == "angle" || line[0] == "stats")) << line[0];
+  }
+  expectGolden("KSV1208.race.race1.csv", run({"race", card, "1", "--csv"}).out);
+}
+
+TEST_F(SampleCard, ValueTakesTheOddsOnOfferByProgramNumber) {
+  const Result r = run({"value", card, "1", "--odds", "2=9/2", "--odds", "11=evn"});
+  EXPECT_EQ(r.status, 0);
+  expectGolden("KSV1208.value.race1.odds.txt", r.out);
+  EXPECT_NE(r.out.find("\n 2\t2\tFlying Ridge\t100-1\t 1.0\t30.0\t 4.5\t -95\t\n"),
+            std::string::npos);
+  struct Case {
+    std::vector<std::string> odds;
+    std::string message;
+  };
+  const Case refused[] = {
+      {{"--odds", "2=9-x"}, "--odds: \"9-x\" ARE NOT ODDS: TYPE THEM AS 5-2, 5/2, 2.5, 2.5-1"},
+      {{"--odds", "2"}, "--odds: not PRG=ODDS: 2"},
+      {{"--odds", "=5-2"}, "--odds: not PRG=ODDS: =5-2"},
+      {{"--odds", "2=5-2", "--odds", "99=5-2"},
+       "race 1 has no running horse with program number 99"},
+  };
+  for (const Case& c : refused) {
+    std::vector<std::string> line = {"value", card, "1"};
+    line.insert(line.end(), c.odds.begin(), c.odds.end());
+    const Result bad = run(line);
+    EXPECT_EQ(bad.status, 2) << c.message;
+    EXPECT_NE(bad.err.find(c.message), std::string::npos) << bad.err;
+    EXPECT_EQ(bad.out, "");
+  }
+}
+
+TEST(Cli, CsvQuotesCellsWithCommasAndLineBreaks) {
+  TempFolder dir;
+  const std::string card = dir.write("Q.DRF", testing::CardBuilder()
+                                                  .entry(1, 1, "DANCER, THE")
+                                                  .entry(1, 2, "TWO\r\nLINES")
+                                                  .set(field::kProgramNumber, "2")
+                                                  .text());
+  const Result r = run({"value", card, "1", "--csv"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\r\n 1,,\"DANCER, THE\",100-1, 1.0, 0.0,,,\r\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find(",2,\"TWO\r\nLINES\",100-1,"), std::string::npos) << r.out;
 }
 
 TEST(Cli, DumpEscapesTabsAndLineBreaksInCells) {

@@ -116,11 +116,13 @@ TEST(FileChooser, DataPatternsMatchEveryLetterCase) {
     bool shown;
   };
   const Row rows[] = {
-      {"SAR0812.DRF", true},  {"sar0812.drf", true},  {"KSV1208.Drf", true},
-      {"SAR0812.EG", true},   {"sar0812.eg", true},   {"SAR0812.jcp", true},
-      {"SAR0812.MCP", true},  {"SAR0812.pCs", true},  {"SAR0812_SCR.DRF", true},
-      {"SAR0812.tch", false}, {"SAR0812.txt", false}, {"SAR0812.DRF.bak", false},
-      {"SAR0812DRF", false},  {"SAR0812.DR", false},  {"SAR0812.EGG", false},
+      {"SAR0812.DRF", true},   {"sar0812.drf", true},  {"KSV1208.Drf", true},
+      {"SAR0812.EG", true},    {"sar0812.eg", true},   {"SAR0812.jcp", true},
+      {"SAR0812.MCP", true},   {"SAR0812.pCs", true},  {"SAR0812_SCR.DRF", true},
+      {"SAR0812.tch", false},  {"SAR0812.txt", false}, {"SAR0812.DRF.bak", false},
+      {"SAR0812DRF", false},   {"SAR0812.DR", false},  {"SAR0812.EGG", false},
+      {"CARDS.zip", true},     {"cards.ZIP", true},    {"SAR0812.Zip", true},
+      {"SAR0812.zipx", false}, {"SAR0812.gz", false},
   };
   for (const Row& r : rows) EXPECT_EQ(matches(r.name), r.shown) << r.name;
   EXPECT_TRUE(dataFileFilter().startsWith("Data (")) << dataFileFilter().toStdString();

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -17,6 +20,7 @@
 #include <algorithm>
 
 #include "app/controls.h"
+#include "app/gui/card_picker.h"
 #include "app/gui/fonts.h"
 #include "app/gui/message_box.h"
 #include "app/gui/report_list_view.h"
@@ -24,6 +28,7 @@
 #include "app/gui/window_placement.h"
 #include "format/numeric.h"
 #include "gui_testing.h"
+#include "support/zip_maker.h"
 
 namespace kestravo::testing {
 namespace {
@@ -352,10 +357,10 @@ TEST_F(MainWindowTest, TabWalksTheControlsAndLeavesEveryList) {
     if (id == control::kEntriesList) break;
     walk.push_back(id);
   }
-  // One stop a list; the report buttons of the chosen race, then the angles row by row.
+  // One stop a list; the buttons of the chosen race, then the angles row by row.
   EXPECT_EQ(walk, (std::vector<int>{control::kOpenDataFile, control::kScratch, control::kRacesList,
-                                    1003, 1102, 1104, 1106, 1107, 1016, 1070, 1071, 1072, 1074,
-                                    1076, 1101, 1103, control::kRaceDetailList}));
+                                    1003, 1102, 1104, 1106, 1110, 1107, 1016, 1070, 1071, 1072,
+                                    1074, 1076, 1101, 1103, control::kRaceDetailList}));
   widget(control::kOpenDataFile)->setFocus();
   QTest::keyClick(widget(control::kOpenDataFile), Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), widget(control::kEntriesList));
@@ -407,6 +412,101 @@ TEST_F(MainWindowTest, FitsALaptopScreenFrameAndAll) {
   QApplication::processEvents();
   EXPECT_GT(detail->horizontalHeader()->length(), detail->viewport()->width());
   EXPECT_GT(detail->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(MainWindowTest, AnArchiveOfSeveralCardsAsksWhichToOpen) {
+  const std::string zip = (sample.folder().path() / "week.zip").string();
+  const std::string other = testing::CardBuilder().entry(1, 1, "OTHER").text();
+  ASSERT_TRUE(testing::writeZip(
+      zip, {{"KSV1208.DRF", testing::readFile(sample.path())}, {"B.drf", other}}));
+  std::vector<std::string> offered;
+  window.setArchiveCardChooser([&offered](const std::vector<std::string>& names) {
+    offered = names;
+    return names.front();
+  });
+  chosen = zip;
+  click(control::kOpenDataFile);
+  EXPECT_EQ(offered, (std::vector<std::string>{"KSV1208.DRF", "B.drf"}));
+  EXPECT_EQ(label(control::kFileLabel), "KSV1208.DRF (week.zip)");
+  EXPECT_EQ(races()->model()->rowCount(), sample.load().raceCount);
+}
+
+TEST(CardPicker, ListsTheNamesAndGivesTheOneChosen) {
+  const std::vector<std::string> names = {"KSV1208.DRF", "day/B.drf", "C.PCS"};
+  whenModal<gui::CardPicker>([](gui::CardPicker* picker) {
+    EXPECT_EQ(picker->windowTitle().toStdString(), "CHOOSE A DATA FILE");
+    EXPECT_EQ(picker->list()->count(), 3);
+    EXPECT_EQ(picker->list()->currentRow(), 0);
+    picker->list()->setCurrentRow(1);
+    picker->accept();
+  });
+  EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "day/B.drf");
+  whenModal<gui::CardPicker>([](gui::CardPicker* picker) {
+    QTest::keyClick(picker->list(), Qt::Key_Down);
+    QTest::keyClick(picker->list(), Qt::Key_Down);
+    QTest::keyClick(picker->list(), Qt::Key_Return);
+  });
+  EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "C.PCS");
+  whenModal<gui::CardPicker>([](gui::CardPicker* picker) { picker->reject(); });
+  EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "");
+}
+
+// What a spreadsheet gets from COPY: titles and rows, cells joined by tabs, a line each.
+std::string tabLines(const std::vector<std::string>& titles, const std::vector<TextRow>& rows) {
+  const auto line = [](const TextRow& cells) {
+    std::string text;
+    for (std::size_t c = 0; c < cells.size(); ++c) text += (c > 0 ? "\t" : "") + cells[c];
+    return text + '\n';
+  };
+  std::string text = line(titles);
+  for (const TextRow& row : rows) text += line(row);
+  return text;
+}
+
+std::string clipboardText() {
+  return QGuiApplication::clipboard()->text().toLatin1().toStdString();
+}
+
+QAction* copyAction(const QWidget* list) {
+  for (QAction* action : list->actions()) {
+    if (action->text() == "COPY") return action;
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, CopyPutsTheSelectedRowsOrAllOnTheClipboard) {
+  showRace(1);
+  const Card card = sample.load();
+  const std::vector<TextRow> entries = raceEntryRows(card, " 1");
+  const std::vector<TextRow> detail = raceDetailRows(card, " 1");
+  ASSERT_GT(entries.size(), 3u);
+  ReportListView* entriesList = list(control::kEntriesList);
+  ReportListView* detailList = list(control::kRaceDetailList);
+  const std::vector<std::string> entryTitles = shownTitles(*entriesList->model());
+
+  // Rows 3 and 1 chosen in that order are copied in list order.
+  clickRow(entriesList, 2);
+  QTest::mouseClick(entriesList->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    entriesList->visualRect(entriesList->model()->index(0, 0)).center());
+  QTest::keyClick(entriesList, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), tabLines(entryTitles, {entries[0], entries[2]}));
+
+  entriesList->clearSelection();
+  ASSERT_NE(copyAction(entriesList), nullptr);
+  EXPECT_EQ(entriesList->contextMenuPolicy(), Qt::ActionsContextMenu);
+  copyAction(entriesList)->trigger();
+  EXPECT_EQ(clipboardText(), tabLines(entryTitles, entries));
+
+  clickRow(detailList, 1);
+  QTest::keyClick(detailList, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboardText(), tabLines(shownTitles(*detailList->model()), {detail[1]}));
+
+  // The statistics layout: its 22 columns, every row.
+  click(control::kStatistics);
+  const QAbstractItemModel& stats = *entriesList->model();
+  ASSERT_EQ(stats.columnCount(), 22);
+  copyAction(entriesList)->trigger();
+  EXPECT_EQ(clipboardText(), tabLines(shownTitles(stats), shownRows(stats)));
 }
 
 TEST(WindowPlacement, StandsWholeOnTheScreenOrAtLeastItsTopLeftCorner) {

@@ -1,6 +1,8 @@
 #include "support/card_builder.h"
 
 #include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -70,6 +72,15 @@ std::string TempFolder::write(std::string_view name, std::string_view text) cons
   const std::string p = file(name);
   std::ofstream(p, std::ios::binary) << text;
   return p;
+}
+
+std::vector<std::string> TempFolder::names() const {
+  std::vector<std::string> found;
+  for (const auto& f : std::filesystem::directory_iterator(path_)) {
+    found.push_back(f.path().filename().string());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 std::string readFile(const std::string& path) {

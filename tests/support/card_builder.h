@@ -36,6 +36,8 @@ class TempFolder {
   std::string file(std::string_view name) const { return (path_ / name).string(); }
   // Writes `text` to `name` in the folder and returns its path.
   std::string write(std::string_view name, std::string_view text) const;
+  // The names of what the folder holds, sorted.
+  std::vector<std::string> names() const;
 
  private:
   std::filesystem::path path_;

@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include "support/card_builder.h"
+
 namespace kestravo::testing {
 
 bool writeZip(const std::string& path, const std::vector<ZipMember>& members) {
@@ -24,6 +26,31 @@ bool writeZip(const std::string& path, const std::vector<ZipMember>& members) {
     }
   }
   return zip_close(archive) == 0;
+}
+
+std::string zipBytes(const std::vector<ZipMember>& members) {
+  const TempFolder folder;
+  const std::string path = folder.file("made.zip");
+  return writeZip(path, members) ? readFile(path) : std::string();
+}
+
+std::string claimMemberSize(std::string zip, std::uint32_t size) {
+  // Offsets of the uncompressed size in a local file header and a central directory entry.
+  constexpr std::size_t kLocalSize = 22;
+  constexpr std::size_t kCentralSize = 24;
+  const auto patch = [&](const std::string& signature, std::size_t sizeOffset) {
+    const std::size_t at = zip.find(signature);
+    if (at == std::string::npos) return false;
+    for (int i = 0; i < 4; ++i) {
+      zip[at + sizeOffset + static_cast<std::size_t>(i)] = static_cast<char>(size >> (8 * i));
+    }
+    return true;
+  };
+  if (!patch(std::string("PK\x03\x04", 4), kLocalSize) ||
+      !patch(std::string("PK\x01\x02", 4), kCentralSize)) {
+    return {};
+  }
+  return zip;
 }
 
 }  // namespace kestravo::testing
