@@ -56,7 +56,11 @@ void CardMatrix::setText(int row, int column, std::string_view text) {
 void CardMatrix::setWhole(int row, int column, long long n) { setText(row, column, plainWhole(n)); }
 
 void CardMatrix::setMasked(int row, int column, std::string_view mask, long double v) {
-  setText(row, column, Format(mask, v));
+  if (!inBounds(row, column)) return;
+  const std::size_t offset = storedText_.size();
+  appendFormat(storedText_, mask, v);
+  cell(row, column) = FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
+                                static_cast<std::uint32_t>(storedText_.size() - offset)};
 }
 
 }  // namespace kestravo

@@ -147,6 +147,51 @@ void printfDigits19(long double v, Digits19& out) {
   out.exponent = negative ? -exponent : exponent;
 }
 
+// Why the short cut gives the same count as rounding the 19 digits. Write x for v in units of the
+// last place, n for its whole part and t = x - n for the remainder.
+// - The 19 digits of v stop at a place whose unit U (in units of the last place) is a power of
+//   ten no larger than x * 10^-18, and below 2^59 that is at most 0.1; so n and n + 1/2 both lie
+//   on the grid of 19-digit values, and the correctly rounded x' lies within U/2 of x.
+// - Rounding to the grid never crosses a grid point, so n <= x' <= n + 1, and x' < n + 1/2 when
+//   t < 1/2 - U/2, x' > n + 1/2 when t > 1/2 + U/2. The second rounding then gives n or n + 1
+//   exactly as t alone does.
+// - When t is exactly 1/2, 10x = 10n + 5 < 10^19 has at most 19 digits, so x' = x and both
+//   roundings go to the even neighbour.
+// The test below asks for |t - 1/2| > x * 2^-60, which is more than U/2 since 2^-60 > 10^-18 / 2;
+// everything is integer arithmetic on x = significand * 10^decimals * 2^-k.
+bool unitsWithoutDigits(long double v, int decimals, uint64_t& units) {
+  constexpr int kMostDecimals = 18;  // 10^18 * 2^64 < 2^124 still leaves room in 128 bits
+  if (decimals < 0 || decimals > kMostDecimals) return false;
+  uint64_t significand = 0;
+  uint16_t biasedExponent = 0;
+  std::memcpy(&significand, &v, sizeof significand);
+  std::memcpy(&biasedExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
+  biasedExponent &= 0x7fff;
+  const int shift = static_cast<int>(biasedExponent) - 16383 - 63;  // v = significand * 2^shift
+  if (shift >= 0) return false;  // v >= 2^63: far past 2^59 units
+  uint64_t scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const u128 x = static_cast<u128>(significand) * scale;  // below 2^124
+  const int k = -shift;
+  if (k >= 126) {  // x below 1/4: rounds to nothing, far from any half
+    units = 0;
+    return true;
+  }
+  const u128 whole = x >> k;
+  if (whole >= (static_cast<u128>(1) << 59)) return false;
+  const u128 half = static_cast<u128>(1) << (k - 1);
+  const u128 remainder = x & ((static_cast<u128>(1) << k) - 1);
+  const u128 fromHalf = remainder > half ? remainder - half : half - remainder;
+  const auto n = static_cast<uint64_t>(whole);
+  if (fromHalf == 0) {
+    units = n + (n & 1);
+    return true;
+  }
+  if (fromHalf <= (x >> 60)) return false;  // |t - 1/2| <= x * 2^-60
+  units = remainder > half ? n + 1 : n;
+  return true;
+}
+
 Digits19 digits19(long double v) {
   Digits19 d;
   if (!exactDigits19(v, d)) printfDigits19(v, d);

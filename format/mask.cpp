@@ -1,6 +1,7 @@
 #include "format/mask.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "format/digits.h"
@@ -141,7 +142,47 @@ void roundToDecimals(long double magnitude, std::size_t decimals, Rounded& r) {
   }
 }
 
-std::string formatNumber(const Picture& p, long double value) {
+// Most figures are laid out from their rounded count of last-place units, the field written from
+// its right end. The same text as the general layout below: decimals padded with zeros, a "0"
+// before the point when the whole part is zero and the mask has a place for it, commas between
+// groups of three, the sign against the first digit, blanks for the positions left over.
+constexpr std::size_t kMostUnitDecimals = 18;
+
+void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::string& out) {
+  char field[48];  // 18 decimals, the point, 20 digits with 6 commas, the sign
+  char* const end = field + sizeof field;
+  char* o = end;
+  for (std::size_t j = 0; j < p.decimals; ++j, units /= 10) {
+    *--o = static_cast<char>('0' + units % 10);
+  }
+  if (p.point) *--o = '.';
+  if (units != 0 || p.integerPositions > 0) {
+    for (int written = 0; written == 0 || units != 0; ++written, units /= 10) {
+      if (p.grouping && written > 0 && written % 3 == 0) *--o = ',';
+      *--o = static_cast<char>('0' + units % 10);
+    }
+  }
+  if (negative) *--o = '-';
+  const auto width = static_cast<std::size_t>(end - o);
+  const std::size_t wholeWidth = width - (p.point ? 1 + p.decimals : 0);
+  const std::size_t pad = p.integerPositions > wholeWidth ? p.integerPositions - wholeWidth : 0;
+  const std::size_t at = out.size();
+  out.resize(at + literalWidth(p.leading) + pad + width + literalWidth(p.trailing), ' ');
+  char* w = putLiteral(p.leading, out.data() + at) + pad;
+  std::memcpy(w, o, width);
+  putLiteral(p.trailing, w + width);
+}
+
+// Each layout appends its text to `out`, so a store can collect many texts in one buffer.
+void appendNumber(const Picture& p, long double value, std::string& out) {
+  const bool shown = std::isfinite(value) && value != 0;
+  std::uint64_t units = 0;
+  if (p.decimals <= kMostUnitDecimals &&
+      (!shown ||
+       detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(p.decimals), units))) {
+    appendUnits(p, shown && value < 0, units, out);
+    return;
+  }
   Rounded r;
   bool negative = false;
   if (std::isfinite(value) && value != 0) {
@@ -159,8 +200,9 @@ std::string formatNumber(const Picture& p, long double value) {
   const std::size_t total =
       leadingWidth + pad + wholeWidth + (p.point ? 1 + p.decimals : 0) + literalWidth(p.trailing);
 
-  std::string out(total, ' ');
-  char* o = putLiteral(p.leading, out.data());
+  const std::size_t at = out.size();
+  out.resize(at + total, ' ');
+  char* o = putLiteral(p.leading, out.data() + at);
   o += pad;
   if (negative) *o++ = '-';
   for (std::size_t i = 0; i < shownWhole; ++i) {
@@ -175,23 +217,21 @@ std::string formatNumber(const Picture& p, long double value) {
     }
   }
   putLiteral(p.trailing, o);
-  return out;
 }
 
-std::string layText(const Picture& p, std::string_view text) {
-  const std::size_t leadingWidth = literalWidth(p.leading);
-  std::string out(leadingWidth + p.textWidth + literalWidth(p.trailing), ' ');
-  char* o = putLiteral(p.leading, out.data());
+void appendText(const Picture& p, std::string_view text, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + literalWidth(p.leading) + p.textWidth + literalWidth(p.trailing), ' ');
+  char* o = putLiteral(p.leading, out.data() + at);
   const std::size_t shown = text.size() < p.textWidth ? text.size() : p.textWidth;
   std::memcpy(o, text.data(), shown);
   putLiteral(p.trailing, o + p.textWidth);
-  return out;
 }
 
-std::string literalOnly(const Picture& p) {
-  std::string out(literalWidth(p.leading), ' ');
-  putLiteral(p.leading, out.data());
-  return out;
+void appendLiterals(const Picture& p, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + literalWidth(p.leading), ' ');
+  putLiteral(p.leading, out.data() + at);
 }
 
 // The plain form of a figure: blank or minus sign, whole digits, and the decimals that its
@@ -219,30 +259,40 @@ std::string plainNumber(long double value) {
 
 }  // namespace
 
-std::string Format(std::string_view mask, long double value) {
+void appendFormat(std::string& out, std::string_view mask, long double value) {
   const Picture p = parsePicture(mask);
   switch (p.field) {
     case Field::kNumber:
-      return formatNumber(p, value);
+      return appendNumber(p, value, out);
     case Field::kText:
-      return layText(p, plainNumber(value));
+      return appendText(p, plainNumber(value), out);
     case Field::kNone:
       break;
   }
-  return literalOnly(p);
+  appendLiterals(p, out);
+}
+
+std::string Format(std::string_view mask, long double value) {
+  std::string out;
+  appendFormat(out, mask, value);
+  return out;
 }
 
 std::string Format(std::string_view mask, std::string_view text) {
   const Picture p = parsePicture(mask);
+  std::string out;
   switch (p.field) {
     case Field::kNumber:
-      return formatNumber(p, numericValue(text));
+      appendNumber(p, numericValue(text), out);
+      break;
     case Field::kText:
-      return layText(p, text);
+      appendText(p, text, out);
+      break;
     case Field::kNone:
+      appendLiterals(p, out);
       break;
   }
-  return literalOnly(p);
+  return out;
 }
 
 MaskShape describeMask(std::string_view mask) {
