@@ -107,5 +107,58 @@ TEST(RecordReader, ManyFieldsPastTheLastAreDropped) {
   EXPECT_EQ(t.field(2, 1), "x");
 }
 
+// Long records are read in blocks of bytes; each kind of field must read the same wherever it
+// falls against the blocks' edges, and a field that needs care must not upset its neighbours.
+TEST(RecordReader, EveryKindOfFieldReadsTheSameAtEveryPlaceInALongRecord) {
+  struct Kind {
+    std::string raw;
+    std::string value;
+  };
+  const Kind kinds[] = {
+      {"85", "85"},
+      {"", ""},
+      {"\"Clm 25000\"", "Clm 25000"},
+      {"\"Swept by, drew off\"", "Swept by, drew off"},
+      {"\"\"", ""},
+      {"  7", "7"},
+      {"  \"q\"", "q"},
+      {"\"a\" \t", "a"},
+      {"a\tb", "ab"},
+      {"ab\"c", "ab\"c"},
+      {"\"x\r\ny\"", "x\r\ny"},
+      {"\", ,\"", ", ,"},
+      {"kept  ", "kept  "},
+      {std::string(70, 'w'), std::string(70, 'w')},
+      {"\"" + std::string(70, 'v') + "\"", std::string(70, 'v')},
+  };
+  const int kindCount = static_cast<int>(std::size(kinds));
+  for (int shift = 0; shift < 140; ++shift) {
+    // `shift` one-byte fields in front move every kind across the block edges.
+    std::string line;
+    std::vector<std::string> expected(static_cast<std::size_t>(shift), "1");
+    for (int i = 0; i < shift; ++i) line += "1,";
+    for (int k = 0; k < 3 * kindCount; ++k) {
+      const Kind& kind = kinds[(k * 7 + shift) % kindCount];
+      line += kind.raw + ",";
+      expected.push_back(kind.value);
+    }
+    line += "last";
+    expected.push_back("last");
+    const int fields = static_cast<int>(expected.size());
+    const RecordTable t = readRecords(line + "\r\n" + line + "\n", fields, 10);
+    ASSERT_EQ(t.recordCount, 2) << shift;
+    for (int r = 1; r <= 2; ++r) {
+      for (int f = 1; f <= fields; ++f) {
+        ASSERT_EQ(t.field(r, f), expected[static_cast<std::size_t>(f - 1)])
+            << "shift " << shift << " record " << r << " field " << f;
+      }
+    }
+    // Fewer fields wanted than the record has: the rest is passed over up to the record end.
+    const RecordTable shorter = readRecords(line + "\r\nnext\r\n", fields / 2, 10);
+    ASSERT_EQ(shorter.recordCount, 2) << shift;
+    EXPECT_EQ(shorter.field(2, 1), "next") << shift;
+  }
+}
+
 }  // namespace
 }  // namespace kestravo
