@@ -70,19 +70,35 @@ long double convertDecimalSlow(std::string_view number) {
 }  // namespace detail
 
 long double numericValue(std::string_view text) {
-  const size_t n = text.size();
-  // Most cells are empty or a short whole number, often with blanks in front ("  85"):
-  // read those at once.
-  if (n == 0) return 0.0L;
-  if (n <= kMaxExactDigits - 1) {
-    size_t i = 0;
-    while (i < n && text[i] == ' ') ++i;
-    if (i < n && isDigit(text[i])) {
-      uint64_t whole = 0;
-      while (i < n && isDigit(text[i])) whole = whole * 10 + static_cast<uint64_t>(text[i++] - '0');
-      if (i == n) return static_cast<long double>(whole);
+  // Most cells are empty or a short plain number, often with blanks in front ("  85", "-3.5",
+  // " 12.25"). With at most 18 digits they make an exact whole number, and one division by an
+  // exact power of ten rounds once: the value the general reading below gives.
+  {
+    constexpr long kMostShortDigits = kMaxExactDigits - 1;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && *p == ' ') ++p;
+    if (p == end) return 0.0L;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    uint64_t digits = 0;
+    const char* const whole = p;
+    while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+    long count = p - whole;
+    long fraction = 0;
+    if (p != end && *p == '.') {
+      const char* const decimals = ++p;
+      while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+      fraction = p - decimals;
+      count += fraction;
+    }
+    if (p == end && count > 0 && count <= kMostShortDigits) {
+      const long double m = static_cast<long double>(digits);
+      const long double v = fraction == 0 ? m : m / kPowers.value[fraction];
+      return negative ? -v : v;
     }
   }
+  const size_t n = text.size();
   size_t i = 0;
   while (i < n && isSkippedInFront(text[i])) ++i;
   const size_t start = i;
