@@ -12,6 +12,8 @@
 namespace kestravo {
 namespace {
 
+using detail::isDigit;
+
 static_assert(std::numeric_limits<long double>::digits == 64,
               "figures are computed in x86 extended precision");
 
@@ -36,8 +38,6 @@ constexpr PowerTable makePowers() {
 constexpr PowerTable kPowers = makePowers();
 
 constexpr int kMaxExactDigits = 19;  // any 19-digit significand fits a uint64
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isSkippedInFront(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -168,13 +168,17 @@ long long roundHalfEven(long double v) {
   return std::llrint(v);
 }
 
-std::string plainWhole(long long n) {
-  char buf[24];
-  char* first = buf;
+std::size_t writePlainWhole(long long n, char (&out)[kPlainWholeLength]) {
+  char* first = out;
   if (n >= 0) *first++ = ' ';
-  const auto [last, ec] = std::to_chars(first, buf + sizeof buf, n);
-  (void)ec;  // 24 characters always hold a long long
-  return std::string(buf, last);
+  const auto [last, ec] = std::to_chars(first, out + kPlainWholeLength, n);
+  (void)ec;  // the sign and 19 digits hold every long long
+  return static_cast<std::size_t>(last - out);
+}
+
+std::string plainWhole(long long n) {
+  char text[kPlainWholeLength];
+  return std::string(text, writePlainWhole(n, text));
 }
 
 }  // namespace kestravo
