@@ -84,7 +84,7 @@ class CardMatrix {
   static constexpr std::uint32_t kStoredText = 0x80000000u;
   std::string fileText_;
   std::string storedText_;
-  std::vector<FieldSpan> fields_;
+  SpanList fields_;
   std::vector<FieldSpan> computed_;
 };
 

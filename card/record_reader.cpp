@@ -85,11 +85,12 @@ class Decoder {
   // careful reading.
   void readRecord() {
     const std::size_t base = t_.spans.size();
-    t_.spans.resize(base + static_cast<std::size_t>(t_.fieldsPerRecord));
+    t_.spans.resize(base + fields());  // left unset: every span is written below
     FieldSpan* spans = t_.spans.data() + base;
     ++t_.recordCount;
     std::size_t p = pos_;
     std::size_t field = 0;  // 0-based
+    written_ = 0;
     for (;;) {
       p = readPlainFields(p, field, spans);
       if (field >= fields()) {
@@ -98,6 +99,8 @@ class Decoder {
       }
       if (readField(p, field, spans) == Next::kRecordEnd) break;
     }
+    // Fields the record does not have are empty.
+    std::fill(spans + written_, spans + fields(), FieldSpan{});
     pos_ = p;
   }
 
@@ -114,6 +117,7 @@ class Decoder {
     const std::size_t run = p;
     while (s[p] == ',') ++p;
     field += p - run;
+    for (; written_ < field && written_ < fields; ++written_) spans[written_] = FieldSpan{};
     if (field >= fields) {
       // Every field wanted is read; only the record's end is still to be found.
       p = skipRestOfRecord(p);
@@ -127,7 +131,7 @@ class Decoder {
         ++p;
         while (s[p] != '"' && s[p] != '\0') ++p;
       }
-      if (field < fields) spans[field] = span(start, p);
+      put(spans, field, span(start, p));
       if (p < end_) ++p;  // the closing quote
       while (s[p] == ' ' || s[p] == '\t') ++p;
       if (p >= end_) return Next::kRecordEnd;
@@ -156,7 +160,7 @@ class Decoder {
       }
       length = write - start;
     }
-    if (field < fields) spans[field] = span(start, start + length);
+    put(spans, field, span(start, start + length));
     if (p >= end_) return Next::kRecordEnd;
     if (s[p] == ',') {
       ++p;
@@ -165,6 +169,12 @@ class Decoder {
     }
     p = consumeRecordEnd(p);  // CR or LF
     return Next::kRecordEnd;
+  }
+
+  // Precondition: field < fields(), and every span before it is written.
+  void put(FieldSpan* spans, std::size_t field, FieldSpan s) {
+    spans[field] = s;
+    written_ = field + 1;
   }
 
   static constexpr std::size_t kBlock = 64;
@@ -183,10 +193,11 @@ class Decoder {
   // any control code, and a quoted field whose closing quote (in the same block) is followed at
   // once by a comma, read exactly as the careful reading reads them. Returns the start of the
   // first field that needs the careful reading, or of the first field not wanted.
-  std::size_t readPlainFields(std::size_t p, std::size_t& field, FieldSpan* spans) const {
-    if (field >= fields()) return p;
+  std::size_t readPlainFields(std::size_t p, std::size_t& field, FieldSpan* spans) {
+    if (field >= fields() || written_ < field) return p;
     const Scan scan = scanPlainFields(p, spans + field, spans + fields());
     field = static_cast<std::size_t>(scan.out - spans);
+    written_ = field;
     return scan.p;
   }
 
@@ -329,6 +340,7 @@ class Decoder {
   const std::size_t end_;
   const int maxRecords_;
   std::size_t pos_ = 0;
+  std::size_t written_ = 0;  // spans of the record being read that are written
 };
 
 }  // namespace

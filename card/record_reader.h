@@ -4,22 +4,49 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kestravo {
 
+// Write FieldSpan{} for an empty field: a declared span is left unset, so that tables of them
+// can grow without being cleared first.
 struct FieldSpan {
-  std::uint32_t offset = 0;
-  std::uint32_t size = 0;
+  std::uint32_t offset;
+  std::uint32_t size;
 };
+
+// An allocator whose vectors grow without setting the new elements, for tables that are
+// written in full right after they grow.
+template <typename T>
+struct UnsetAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UnsetAllocator<U>;
+  };
+  UnsetAllocator() = default;
+  template <typename U>
+  UnsetAllocator(const UnsetAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
+using SpanList = std::vector<FieldSpan, UnsetAllocator<FieldSpan>>;
 
 // A decoded file: `fieldsPerRecord` spans per record into `text`; fields a record does
 // not have are empty.
 struct RecordTable {
   std::string text;
-  std::vector<FieldSpan> spans;
+  SpanList spans;
   int fieldsPerRecord = 0;
   int recordCount = 0;
   // True when the data held more records than the reader was allowed to take.
