@@ -1,5 +1,6 @@
 #include "format/digits.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,16 @@ static_assert(std::numeric_limits<long double>::digits == 64 && sizeof(long doub
 __extension__ typedef unsigned __int128 u128;
 
 constexpr uint64_t kTenTo19 = 10000000000000000000ull;
+
+constexpr auto kPowersOfTen = [] {
+  std::array<uint64_t, 19> p{};
+  uint64_t power = 1;
+  for (uint64_t& entry : p) {
+    entry = power;
+    power *= 10;
+  }
+  return p;
+}();
 
 // Writes x in decimal, no leading zeros (nothing for 0); returns the digit count (at most 39).
 int writeWhole(u128 x, char* out) {
@@ -169,9 +180,7 @@ bool unitsWithoutDigits(long double v, int decimals, uint64_t& units) {
   biasedExponent &= 0x7fff;
   const int shift = static_cast<int>(biasedExponent) - 16383 - 63;  // v = significand * 2^shift
   if (shift >= 0) return false;  // v >= 2^63: far past 2^59 units
-  uint64_t scale = 1;
-  for (int i = 0; i < decimals; ++i) scale *= 10;
-  const u128 x = static_cast<u128>(significand) * scale;  // below 2^124
+  const u128 x = static_cast<u128>(significand) * kPowersOfTen[decimals];  // below 2^124
   const int k = -shift;
   if (k >= 126) {  // x below 1/4: rounds to nothing, far from any half
     units = 0;

@@ -1,5 +1,6 @@
 #include "format/mask.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -23,11 +24,35 @@ struct Picture {
   std::size_t textWidth = 0;
 };
 
+// Nearly every mask in use is '#'s with at most one point among them ("###", "##.#"): those
+// are read by a plain count. Anything else, or a point with no '#' at all, takes the full
+// reading below.
+bool parsePlainNumber(std::string_view mask, Picture& p) {
+  const char* c = mask.data();
+  const char* const end = c + mask.size();
+  while (c != end && *c == '#') ++c;
+  const auto whole = static_cast<std::size_t>(c - mask.data());
+  std::size_t decimals = 0;
+  const bool point = c != end && *c == '.';
+  if (point) {
+    const char* const first = ++c;
+    while (c != end && *c == '#') ++c;
+    decimals = static_cast<std::size_t>(c - first);
+  }
+  if (c != end || whole + decimals == 0) return false;
+  p.field = Field::kNumber;
+  p.integerPositions = whole;
+  p.decimals = decimals;
+  p.point = point;
+  return true;
+}
+
 // One pass over the mask; a field, once closed, can never open again, so nothing out of order
 // can reach the layout.
 Picture parsePicture(std::string_view mask) {
   enum class State { kLeading, kInteger, kDecimals };
   Picture p;
+  if (parsePlainNumber(mask, p)) return p;
   State state = State::kLeading;
   for (std::size_t i = 0; i < mask.size(); ++i) {
     const char c = mask[i];
@@ -92,6 +117,13 @@ std::size_t literalWidth(std::string_view raw) {
   return width;
 }
 
+void appendLiteral(std::string_view raw, std::string& out) {
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '_' && i + 1 < raw.size()) ++i;
+    out += raw[i];
+  }
+}
+
 char* putLiteral(std::string_view raw, char* out) {
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == '_' && i + 1 < raw.size()) ++i;
@@ -149,8 +181,12 @@ void roundToDecimals(long double magnitude, std::size_t decimals, Rounded& r) {
 constexpr std::size_t kMostUnitDecimals = 18;
 
 void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::string& out) {
-  char field[48];  // 18 decimals, the point, 20 digits with 6 commas, the sign
-  char* const end = field + sizeof field;
+  // 18 decimals, the point, 20 digits with 6 commas and the sign, and blanks in front of them
+  // for the positions left over, up to the field's width.
+  constexpr std::size_t kRoom = 64;
+  char field[kRoom];
+  std::memset(field, ' ', kRoom);
+  char* const end = field + kRoom;
   char* o = end;
   for (std::size_t j = 0; j < p.decimals; ++j, units /= 10) {
     *--o = static_cast<char>('0' + units % 10);
@@ -163,14 +199,13 @@ void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::stri
     }
   }
   if (negative) *--o = '-';
+  const std::size_t fieldWidth = p.integerPositions + (p.point ? 1 + p.decimals : 0);
+  o = std::min(o, end - std::min(kRoom, fieldWidth));
+  if (!p.leading.empty()) appendLiteral(p.leading, out);
   const auto width = static_cast<std::size_t>(end - o);
-  const std::size_t wholeWidth = width - (p.point ? 1 + p.decimals : 0);
-  const std::size_t pad = p.integerPositions > wholeWidth ? p.integerPositions - wholeWidth : 0;
-  const std::size_t at = out.size();
-  out.resize(at + literalWidth(p.leading) + pad + width + literalWidth(p.trailing), ' ');
-  char* w = putLiteral(p.leading, out.data() + at) + pad;
-  std::memcpy(w, o, width);
-  putLiteral(p.trailing, w + width);
+  if (fieldWidth > width) out.append(fieldWidth - width, ' ');  // blanks the buffer had no room for
+  out.append(o, width);
+  if (!p.trailing.empty()) appendLiteral(p.trailing, out);
 }
 
 // Each layout appends its text to `out`, so a store can collect many texts in one buffer.
