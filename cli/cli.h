@@ -18,6 +18,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
 // Cell texts on one line: backslash, tab, CR and LF written as \\ \t \r \n.
 std::string escapeCell(std::string_view text);
+// The same, appended to `out`.
+void appendEscaped(std::string& out, std::string_view text);
 
 // One file per command.
 int dumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
