@@ -27,40 +27,45 @@ constexpr std::array<bool, 256> kUnquotedStops = [] {
   return stops;
 }();
 
-// Lets the vendor's quoted fields and its occasional Unix line ends load alike. A field's
-// text is a slice of the file as it stands; only an unquoted field with tabs in it is
-// rewritten, shorter, in its own place.
-class Decoder {
+// Where the records of a text begin and end, by the reader's rules, without keeping
+// anything. The byte at `end` must be readable and neither a blank nor a tab: the NUL that
+// ends every std::string, or the Ctrl-Z that cut the data short.
+class RecordBounds {
  public:
-  Decoder(RecordTable& table, int maxRecords)
-      : t_(table), s_(table.text.data()), end_(table.text.size()), maxRecords_(maxRecords) {}
+  RecordBounds(const char* s, std::size_t end) : s_(s), end_(end) {}
 
-  void run() {
-    // Every record end is a CR or an LF, so their count bounds the records: the spans are
-    // allocated once instead of growing record by record.
-    const std::size_t ends = countOf('\r') + countOf('\n');
-    const std::size_t most = std::min(ends + 1, static_cast<std::size_t>(maxRecords_) + 1);
-    t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
+  // Every record end is a CR or an LF, so one more than their count bounds the records.
+  std::size_t mostRecords() const {
+    std::size_t ends = 0;
+    std::size_t p = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; p + 16 <= end_; p += 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + p));
+      const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf));
+      ends += static_cast<std::size_t>(
+          __builtin_popcount(static_cast<unsigned>(_mm_movemask_epi8(hits))));
+    }
+#endif
+    for (; p < end_; ++p) ends += isRecordEnd(s_[p]) ? 1 : 0;
+    return ends + 1;
+  }
+
+  // Whether more than `limit` records follow the current position; reads no further than the
+  // record after the limit.
+  bool moreRecordsThan(int limit) {
+    if (mostRecords() <= static_cast<std::size_t>(limit)) return false;
+    int records = 0;
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
-      if (t_.recordCount == maxRecords_) {
-        t_.truncated = true;
-        break;
-      }
-      readRecord();
+      if (records++ == limit) return true;
+      pos_ = skipRestOfRecord(pos_);
     }
+    return false;
   }
 
- private:
-  std::size_t countOf(char c) const {
-    std::size_t n = 0;
-    for (const char* p = s_; (p = static_cast<const char*>(std::memchr(p, c, s_ + end_ - p)));
-         ++p) {
-      ++n;
-    }
-    return n;
-  }
-
+ protected:
   // A line of only blanks and tabs (or nothing) is consumed and is no entry.
   bool skipBlankLine() {
     std::size_t p = pos_;
@@ -79,6 +84,99 @@ class Decoder {
     return p + 1;
   }
 
+  // The position after the end of the record whose field starts at p, read by the same rules
+  // without keeping anything: only quotes and record ends need a look. A quote opens a
+  // quoted field when it starts a field (after a comma and blanks, or after a closing quote
+  // and blanks or tabs); anywhere else it is an ordinary character.
+  std::size_t skipRestOfRecord(std::size_t p) const {
+    const char* s = s_;
+    for (;;) {  // at the start of a field
+      while (s[p] == ' ') ++p;
+      if (p >= end_) return end_;
+      if (s[p] == '"') {
+        const std::size_t close = findQuoteOrRecordEnd(p + 1, false);
+        if (close >= end_) return end_;
+        p = close + 1;
+        while (s[p] == ' ' || s[p] == '\t') ++p;
+        if (p >= end_) return end_;
+        if (isRecordEnd(s[p])) return consumeRecordEnd(p);
+        if (s[p] == ',') ++p;
+        continue;
+      }
+      const std::size_t fieldStart = p;
+      for (;;) {  // in unquoted text
+        const std::size_t q = findQuoteOrRecordEnd(p, true);
+        if (q >= end_) return end_;
+        if (isRecordEnd(s[q])) return consumeRecordEnd(q);
+        std::size_t before = q;
+        while (before > fieldStart && s[before - 1] == ' ') --before;
+        if (before > fieldStart && s[before - 1] == ',') {
+          p = q;  // this quote starts a field of its own
+          break;
+        }
+        p = q + 1;
+      }
+    }
+  }
+
+  // The next quote at or after p, or with `recordEnds` also the next CR or LF; end_ when
+  // there is none.
+  std::size_t findQuoteOrRecordEnd(std::size_t p, bool recordEnds) const {
+#if defined(__SSE2__)
+    // Sixteen characters at a time while a whole block lies inside the data.
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; p + 16 <= end_; p += 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + p));
+      __m128i hits = _mm_cmpeq_epi8(block, quote);
+      if (recordEnds) {
+        hits =
+            _mm_or_si128(hits, _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
+      }
+      if (const int mask = _mm_movemask_epi8(hits)) {
+        return p + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+      }
+    }
+#endif
+    for (; p < end_; ++p) {
+      const char c = s_[p];
+      if (c == '"' || (recordEnds && isRecordEnd(c))) return p;
+    }
+    return end_;
+  }
+
+  const char* const s_;
+  const std::size_t end_;
+  std::size_t pos_ = 0;
+};
+
+// Lets the vendor's quoted fields and its occasional Unix line ends load alike. A field's
+// text is a slice of the file as it stands; only an unquoted field with tabs in it is
+// rewritten, shorter, in its own place.
+class Decoder : RecordBounds {
+ public:
+  Decoder(RecordTable& table, int maxRecords)
+      : RecordBounds(table.text.data(), table.text.size()),
+        t_(table),
+        text_(table.text.data()),
+        maxRecords_(maxRecords) {}
+
+  void run() {
+    // The spans are allocated once instead of growing record by record.
+    const std::size_t most = std::min(mostRecords(), static_cast<std::size_t>(maxRecords_) + 1);
+    t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
+    while (pos_ < end_) {
+      if (skipBlankLine()) continue;
+      if (t_.recordCount == maxRecords_) {
+        t_.truncated = true;
+        break;
+      }
+      readRecord();
+    }
+  }
+
+ private:
   enum class Next { kField, kRecordEnd };
 
   // One record, field by field: runs of plain fields block by block, every other field by the
@@ -156,7 +254,7 @@ class Decoder {
       // own place.
       std::size_t write = p;
       for (; p < end_ && s[p] != ',' && !isRecordEnd(s[p]); ++p) {
-        if (s[p] != '\t') s_[write++] = s[p];
+        if (s[p] != '\t') text_[write++] = s[p];
       }
       length = write - start;
     }
@@ -269,77 +367,13 @@ class Decoder {
   }
 #endif
 
-  // The position after the end of the record whose field starts at p, read by the same rules
-  // without keeping anything: only quotes and record ends need a look. A quote opens a
-  // quoted field when it starts a field (after a comma and blanks, or after a closing quote
-  // and blanks or tabs); anywhere else it is an ordinary character.
-  std::size_t skipRestOfRecord(std::size_t p) const {
-    const char* s = s_;
-    for (;;) {  // at the start of a field
-      while (s[p] == ' ') ++p;
-      if (p >= end_) return end_;
-      if (s[p] == '"') {
-        const std::size_t close = findQuoteOrRecordEnd(p + 1, false);
-        if (close >= end_) return end_;
-        p = close + 1;
-        while (s[p] == ' ' || s[p] == '\t') ++p;
-        if (p >= end_) return end_;
-        if (isRecordEnd(s[p])) return consumeRecordEnd(p);
-        if (s[p] == ',') ++p;
-        continue;
-      }
-      const std::size_t fieldStart = p;
-      for (;;) {  // in unquoted text
-        const std::size_t q = findQuoteOrRecordEnd(p, true);
-        if (q >= end_) return end_;
-        if (isRecordEnd(s[q])) return consumeRecordEnd(q);
-        std::size_t before = q;
-        while (before > fieldStart && s[before - 1] == ' ') --before;
-        if (before > fieldStart && s[before - 1] == ',') {
-          p = q;  // this quote starts a field of its own
-          break;
-        }
-        p = q + 1;
-      }
-    }
-  }
-
-  // The next quote at or after p, or with `recordEnds` also the next CR or LF; end_ when
-  // there is none.
-  std::size_t findQuoteOrRecordEnd(std::size_t p, bool recordEnds) const {
-#if defined(__SSE2__)
-    // Sixteen characters at a time while a whole block lies inside the data.
-    const __m128i quote = _mm_set1_epi8('"');
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; p + 16 <= end_; p += 16) {
-      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + p));
-      __m128i hits = _mm_cmpeq_epi8(block, quote);
-      if (recordEnds) {
-        hits =
-            _mm_or_si128(hits, _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
-      }
-      if (const int mask = _mm_movemask_epi8(hits)) {
-        return p + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-      }
-    }
-#endif
-    for (; p < end_; ++p) {
-      const char c = s_[p];
-      if (c == '"' || (recordEnds && isRecordEnd(c))) return p;
-    }
-    return end_;
-  }
-
   static FieldSpan span(std::size_t from, std::size_t to) {
     return FieldSpan{static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from)};
   }
 
   RecordTable& t_;
-  char* const s_;
-  const std::size_t end_;
+  char* const text_;  // the same text as s_, for the fields rewritten in place
   const int maxRecords_;
-  std::size_t pos_ = 0;
   std::size_t written_ = 0;  // spans of the record being read that are written
 };
 
@@ -351,6 +385,11 @@ std::string_view RecordTable::field(int record, int f) const {
       spans[static_cast<std::size_t>(record - 1) * static_cast<std::size_t>(fieldsPerRecord) +
             static_cast<std::size_t>(f - 1)];
   return std::string_view(text).substr(s.offset, s.size);
+}
+
+bool moreRecordsThan(const std::string& data, int limit) {
+  return RecordBounds(data.data(), std::min(data.find(kCtrlZ), data.size()))
+      .moreRecordsThan(limit < 0 ? 0 : limit);
 }
 
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {

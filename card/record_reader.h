@@ -63,4 +63,8 @@ struct RecordTable {
 // are dropped without shifting anything into the next record.
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
 
+// Whether the data holds more than `limit` records, by the same rules, told from the record
+// ends alone: nothing is decoded or kept, and reading stops at the record past the limit.
+bool moreRecordsThan(const std::string& data, int limit);
+
 }  // namespace kestravo

@@ -91,6 +91,33 @@ TEST(RecordReader, StopsAtTheRecordLimit) {
   EXPECT_FALSE(readRecords("a\n\n\n\nb\n", 1, 2).truncated);
 }
 
+// The record count that decides a refusal is told from the record ends alone, by the same
+// rules as the reading: each row, at its limit, agrees with what the reader finds.
+TEST(RecordReader, TellsMoreRecordsThanALimitWithoutDecoding) {
+  const struct {
+    const char* name;
+    std::string data;
+    int limit;
+    bool more;
+  } rows[] = {
+      {"two", "a\nb\n", 1, true},
+      {"twoatlimit", "a\nb\n", 2, false},
+      {"blanklines", "a\n\n  \t\r\n\nb\n", 2, false},
+      {"breaksinquotes", "\"x\ny\r\nz\",1\nb\n", 2, false},
+      {"breaksinquotesover", "\"x\ny\r\nz\",1\nb\n", 1, true},
+      {"quotedbreakpastfirstfield", "a,\"b\r\nc\",d\r\ne\r\n", 2, false},
+      {"quoteinsidefield", "x\"y\nz\n", 1, true},
+      {"ctrlz", "a\x1a\nb\nc\n", 1, false},
+      {"unclosedquote", "a\n\"b\nc\nd\n", 2, false},
+      {"none", "", 0, false},
+      {"nofinalend", "a\r\nb", 1, true},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(moreRecordsThan(row.data, row.limit), row.more) << row.name;
+    EXPECT_EQ(readRecords(row.data, 3, row.limit).truncated, row.more) << row.name;
+  }
+}
+
 TEST(RecordReader, FieldOutsideTheTableIsEmpty) {
   const RecordTable t = readRecords("a,b\r\n", 2, 10);
   EXPECT_EQ(t.field(0, 1), "");
