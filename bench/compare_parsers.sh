@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Times, in one run on the same 120-entry card (12 races of 10 from the sample-card maker),
+# Kestravo's whole computation (opening the card: the read, the scratch step, every figure and
+# the race lines) against Python merely parsing the file: the standard csv reader, and pandas
+# read_csv with every field as text. Each side is timed in its own process after its imports,
+# and the medians are compared.
+#
+# usage: bench/compare_parsers.sh [BUILD_DIR]   (default: build)
+# A developer tool, not part of CI. Installs python3-pandas with apt-get when run as root and it
+# is missing.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build}"
+timer="$build/bench/kestravo-card-timer"
+maker="$build/tools/kestravo-make-card"
+for program in "$timer" "$maker"; do
+  if [ ! -x "$program" ]; then
+    echo "compare_parsers: $program is missing; build the targets kestravo-card-timer and" \
+      "kestravo-make-card first" >&2
+    exit 1
+  fi
+done
+
+# Debian's own interpreter, the one python3-pandas installs for.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+if ! "$python" -c 'import pandas' 2>/dev/null; then
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq python3-pandas >/dev/null
+  else
+    echo "compare_parsers: needs python3-pandas (apt-get install python3-pandas)" >&2
+    exit 1
+  fi
+fi
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+card="$work/KSV1208.DRF"
+"$maker" --races 12 --min-entries 10 --max-entries 10 "$card"
+
+kestravo_us="$("$timer" --runs 300 "$card" | sed -n 's/.* open_us=\([0-9.]*\) .*/\1/p')"
+
+"$python" - "$card" "$kestravo_us" <<'EOF'
+import csv
+import statistics
+import sys
+import timeit
+
+import pandas
+
+path, kestravo_us = sys.argv[1], float(sys.argv[2])
+
+
+def with_csv():
+    with open(path, newline="", encoding="latin-1") as f:
+        return sum(len(row) for row in csv.reader(f))
+
+
+def with_pandas():
+    return pandas.read_csv(path, dtype=str, header=None, encoding="latin-1").shape
+
+
+def median_us(parse, runs):
+    parse()  # the first run warms the file cache and the parser
+    return statistics.median(timeit.repeat(parse, number=1, repeat=runs)) * 1e6
+
+
+csv_us = median_us(with_csv, 60)
+pandas_us = median_us(with_pandas, 30)
+print(f"card: 120 entries, 12 races ({path})")
+print(f"{'':28}{'median':>12}{'Kestravo is':>16}{'target':>10}")
+print(f"{'Kestravo, whole computation':28}{kestravo_us:>10.0f}us")
+print(f"{'Python csv, parse only':28}{csv_us:>10.0f}us{csv_us / kestravo_us:>15.1f}x{'4.5x':>10}")
+print(f"{'pandas read_csv, parse only':28}{pandas_us:>10.0f}us"
+      f"{pandas_us / kestravo_us:>15.1f}x{'40x':>10}")
+EOF
