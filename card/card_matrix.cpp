@@ -39,6 +39,16 @@ void CardMatrix::load(RecordTable&& records) {
   computed_.assign(static_cast<std::size_t>(entryCount_) * kComputedColumns, FieldSpan{});
 }
 
+RecordTable CardMatrix::releaseBuffers() {
+  RecordTable buffers;
+  buffers.text = std::move(fileText_);
+  buffers.text.clear();
+  buffers.spans = std::move(fields_);
+  buffers.spans.clear();
+  reset(0);
+  return buffers;
+}
+
 FieldSpan CardMatrix::store(std::string_view text) {
   const std::size_t offset = storedText_.size();
   // The text may itself be a view of an earlier store (a copy from another cell); appending

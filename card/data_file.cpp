@@ -17,10 +17,11 @@ void emptyCard(Card& card) {
 
 LoadProblems readInto(Card& card) {
   LoadProblems problems;
+  RecordTable buffers = card.matrix.releaseBuffers();
   emptyCard(card);
   if (card.dataFilePath.empty()) return problems;
 
-  std::string data;
+  std::string& data = buffers.text;
   switch (readWholeFile(card.dataFilePath, kMaxDataFileBytes, data)) {
     case ReadStatus::kCannotOpen:
       problems.messages.push_back("CANNOT OPEN THE DATA FILE " + card.dataFilePath);
@@ -39,7 +40,8 @@ LoadProblems readInto(Card& card) {
                                 card.dataFilePath);
     return problems;
   }
-  RecordTable records = readRecords(std::move(data), kFieldCount, kMaxDataFileRecords);
+  RecordTable records =
+      readRecords(std::move(data), kFieldCount, kMaxDataFileRecords, std::move(buffers.spans));
   problems.dataFileRead = true;
   card.matrix.load(std::move(records));
   card.raceCount = highestRace(card.matrix);

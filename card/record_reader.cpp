@@ -393,7 +393,13 @@ bool moreRecordsThan(const std::string& data, int limit) {
 }
 
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
+  return readRecords(std::move(data), fieldsPerRecord, maxRecords, SpanList());
+}
+
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
   RecordTable table;
+  table.spans = std::move(spans);
+  table.spans.clear();
   table.fieldsPerRecord = fieldsPerRecord < 1 ? 1 : fieldsPerRecord;
   if (const std::size_t z = data.find(kCtrlZ); z != std::string::npos) data.resize(z);
   table.text = std::move(data);

@@ -62,6 +62,8 @@ struct RecordTable {
 // blanks and tabs is no record; Ctrl-Z ends the data; fields past `fieldsPerRecord`
 // are dropped without shifting anything into the next record.
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
+// The same, filling `spans` (emptied first) so that the room it has is used again.
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans);
 
 // Whether the data holds more than `limit` records, by the same rules, told from the record
 // ends alone: nothing is decoded or kept, and reading stops at the record past the limit.
