@@ -2,8 +2,9 @@
 # Times, in one run on the same 120-entry card (12 races of 10 from the sample-card maker),
 # Kestravo's whole computation (opening the card: the read, the scratch step, every figure and
 # the race lines) against Python merely parsing the file: the standard csv reader, and pandas
-# read_csv with every field as text. Each side is timed in its own process after its imports,
-# and the medians are compared.
+# read_csv with every field as text. Each is timed in its own process after its imports
+# (Kestravo by kestravo-card-timer), in turn over several rounds, and each ratio is the median
+# of the rounds' ratios.
 #
 # usage: bench/compare_parsers.sh [BUILD_DIR]   (default: build)
 # A developer tool, not part of CI. Installs python3-pandas with apt-get when run as root and it
@@ -38,17 +39,23 @@ trap 'rm -rf "$work"' EXIT
 card="$work/KSV1208.DRF"
 "$maker" --races 12 --min-entries 10 --max-entries 10 "$card"
 
-kestravo_us="$("$timer" --runs 300 "$card" | sed -n 's/.* open_us=\([0-9.]*\) .*/\1/p')"
-
-"$python" - "$card" "$kestravo_us" <<'EOF'
+"$python" - "$card" "$timer" <<'PYTHON'
 import csv
 import statistics
+import subprocess
 import sys
 import timeit
 
 import pandas
 
-path, kestravo_us = sys.argv[1], float(sys.argv[2])
+path, timer = sys.argv[1], sys.argv[2]
+
+
+def kestravo_us():
+    # The timer opens the card in a process of its own and prints its median.
+    out = subprocess.run([timer, "--runs", "100", path], check=True, capture_output=True,
+                         text=True).stdout
+    return float(out.split(" open_us=")[1].split()[0])
 
 
 def with_csv():
@@ -65,12 +72,15 @@ def median_us(parse, runs):
     return statistics.median(timeit.repeat(parse, number=1, repeat=runs)) * 1e6
 
 
-csv_us = median_us(with_csv, 60)
-pandas_us = median_us(with_pandas, 30)
-print(f"card: 120 entries, 12 races ({path})")
+# The machine is shared: the three are timed in turn, round after round, so that each round's
+# ratios compare times taken moments apart.
+rounds = [(kestravo_us(), median_us(with_csv, 15), median_us(with_pandas, 7)) for _ in range(7)]
+k, c, p = (statistics.median(r[i] for r in rounds) for i in range(3))
+csv_ratio = statistics.median(r[1] / r[0] for r in rounds)
+pandas_ratio = statistics.median(r[2] / r[0] for r in rounds)
+print("card: 120 entries, 12 races; medians of 7 rounds")
 print(f"{'':28}{'median':>12}{'Kestravo is':>16}{'target':>10}")
-print(f"{'Kestravo, whole computation':28}{kestravo_us:>10.0f}us")
-print(f"{'Python csv, parse only':28}{csv_us:>10.0f}us{csv_us / kestravo_us:>15.1f}x{'4.5x':>10}")
-print(f"{'pandas read_csv, parse only':28}{pandas_us:>10.0f}us"
-      f"{pandas_us / kestravo_us:>15.1f}x{'40x':>10}")
-EOF
+print(f"{'Kestravo, whole computation':28}{k:>10.0f}us")
+print(f"{'Python csv, parse only':28}{c:>10.0f}us{csv_ratio:>15.1f}x{'4.5x':>10}")
+print(f"{'pandas read_csv, parse only':28}{p:>10.0f}us{pandas_ratio:>15.1f}x{'40x':>10}")
+PYTHON
