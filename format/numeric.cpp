@@ -93,7 +93,8 @@ long double numericValue(std::string_view text) {
       count += fraction;
     }
     if (p == end && count > 0 && count <= kMostShortDigits) {
-      const long double m = static_cast<long double>(digits);
+      // Below 10^18 the digits fit a signed word, which converts in one step.
+      const long double m = static_cast<long double>(static_cast<int64_t>(digits));
       const long double v = fraction == 0 ? m : m / kPowers.value[fraction];
       return negative ? -v : v;
     }
