@@ -71,17 +71,27 @@ void roundUp(Digits19& d) {
   }
 }
 
-}  // namespace
+// v = significand * 2^shift. The x86 extended format keeps its 64-bit significand with the
+// integer bit explicit, so the bits are read directly; the library's frexpl costs more than
+// the rest of a conversion.
+struct BinaryParts {
+  uint64_t significand;
+  int shift;
+};
 
-bool exactDigits19(long double v, Digits19& out) {
-  // The x86 extended format keeps its 64-bit significand with the integer bit explicit, so the
-  // bits are read directly; the library's frexpl costs more than the rest of the conversion.
+BinaryParts binaryParts(long double v) {
   uint64_t significand = 0;
   uint16_t biasedExponent = 0;
   std::memcpy(&significand, &v, sizeof significand);
   std::memcpy(&biasedExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
   biasedExponent &= 0x7fff;
-  const int shift = static_cast<int>(biasedExponent) - 16383 - 63;  // v = significand * 2^shift
+  return {significand, static_cast<int>(biasedExponent) - 16383 - 63};
+}
+
+}  // namespace
+
+bool exactDigits19(long double v, Digits19& out) {
+  const auto [significand, shift] = binaryParts(v);
   // Above 63 the whole part outgrows 128 bits; below -124 ten times the fraction would.
   if (shift > 63 || shift < -124) return false;
 
@@ -173,12 +183,7 @@ void printfDigits19(long double v, Digits19& out) {
 bool unitsWithoutDigits(long double v, int decimals, uint64_t& units) {
   constexpr int kMostDecimals = 18;  // 10^18 * 2^64 < 2^124 still leaves room in 128 bits
   if (decimals < 0 || decimals > kMostDecimals) return false;
-  uint64_t significand = 0;
-  uint16_t biasedExponent = 0;
-  std::memcpy(&significand, &v, sizeof significand);
-  std::memcpy(&biasedExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
-  biasedExponent &= 0x7fff;
-  const int shift = static_cast<int>(biasedExponent) - 16383 - 63;  // v = significand * 2^shift
+  const auto [significand, shift] = binaryParts(v);
   if (shift >= 0) return false;  // v >= 2^63: far past 2^59 units
   const u128 x = static_cast<u128>(significand) * kPowersOfTen[decimals];  // below 2^124
   const int k = -shift;

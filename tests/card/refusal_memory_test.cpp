@@ -2,28 +2,12 @@
 // counts every heap allocation, so it can see that no card is built on the way to the refusal.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
-#include <cstdlib>
-#include <new>
 #include <string>
+#include <vector>
 
 #include "card/data_file.h"
+#include "support/allocation_counter.h"
 #include "support/card_builder.h"
-
-namespace {
-std::size_t allocatedBytes = 0;
-std::size_t largestAllocation = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  allocatedBytes += size;
-  largestAllocation = std::max(largestAllocation, size);
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace kestravo {
 namespace {
@@ -36,10 +20,9 @@ TEST(DataFile, TwentyThousandTinyRecordsAreRefusedBeforeAnyCardIsBuilt) {
   Card card;
   card.dataFilePath = path;
 
-  allocatedBytes = largestAllocation = 0;
+  testing::allocationCount = {};
   const LoadProblems problems = readDataFile(card);
-  const std::size_t allocated = allocatedBytes;
-  const std::size_t largest = largestAllocation;
+  const testing::AllocationCount count = testing::allocationCount;
 
   EXPECT_FALSE(problems.dataFileRead);
   EXPECT_EQ(problems.messages,
@@ -48,8 +31,8 @@ TEST(DataFile, TwentyThousandTinyRecordsAreRefusedBeforeAnyCardIsBuilt) {
   EXPECT_EQ(card.entryCount(), 0);
   // The file's bytes are read once; decoding even its first 10,000 records would take the
   // spans of 1,435 fields a record, some 115 MB.
-  EXPECT_LE(largest, text.size() + 16);
-  EXPECT_LT(allocated, 2 * text.size());
+  EXPECT_LE(count.largest, text.size() + 16);
+  EXPECT_LT(count.bytes, 2 * text.size());
 }
 
 }  // namespace
