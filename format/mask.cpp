@@ -192,11 +192,16 @@ void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::stri
     *--o = static_cast<char>('0' + units % 10);
   }
   if (p.point) *--o = '.';
-  if (units != 0 || p.integerPositions > 0) {
+  if (p.grouping) {
     for (int written = 0; written == 0 || units != 0; ++written, units /= 10) {
-      if (p.grouping && written > 0 && written % 3 == 0) *--o = ',';
+      if (written > 0 && written % 3 == 0) *--o = ',';
       *--o = static_cast<char>('0' + units % 10);
     }
+  } else if (units != 0 || p.integerPositions > 0) {
+    do {
+      *--o = static_cast<char>('0' + units % 10);
+      units /= 10;
+    } while (units != 0);
   }
   if (negative) *--o = '-';
   const std::size_t fieldWidth = p.integerPositions + (p.point ? 1 + p.decimals : 0);
