@@ -326,9 +326,9 @@ class Decoder : RecordBounds {
         const std::uint64_t ahead = special & live;
         const std::uint64_t beforeSpecial = ahead != 0 ? (ahead & (~ahead + 1)) - 1 : ~ahead;
         std::uint64_t ends = b.commas & live & beforeSpecial;
-        // A block holds at most 64 commas: with room for as many spans, no field of the
-        // block can be the last one wanted, and the loop need not ask.
-        if (last - out >= static_cast<std::ptrdiff_t>(kBlock)) {
+        // A block holds at most 64 commas: with room for more spans than that, no field of
+        // the block can be the last one wanted, and the loop need not ask.
+        if (last - out > static_cast<std::ptrdiff_t>(kBlock)) {
           for (; ends != 0; ends &= ends - 1) {
             const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
             *out++ = FieldSpan{base + from, comma - from};

@@ -126,6 +126,25 @@ TEST(RecordReader, FieldOutsideTheTableIsEmpty) {
   EXPECT_EQ(t.field(1, 0), "");
 }
 
+// Runs of empty fields end exactly at, just before and just after the last field wanted,
+// wherever that falls against the blocks the reader takes them in.
+TEST(RecordReader, EmptyFieldsUpToTheLastWanted) {
+  for (const int fields : {1, 63, 64, 65, 127, 128, 129}) {
+    for (const int commas : {fields - 1, fields, fields + 1, 2 * fields + 70}) {
+      if (commas < 0) continue;
+      const std::string line = std::string(static_cast<std::size_t>(commas), ',') + "z";
+      const RecordTable t = readRecords(line + "\r\n" + line + "\r\nnext\r\n", fields, 10);
+      ASSERT_EQ(t.recordCount, 3) << fields << " " << commas;
+      for (int r = 1; r <= 2; ++r) {
+        for (int f = 1; f <= fields; ++f) {
+          ASSERT_EQ(t.field(r, f), f == commas + 1 ? "z" : "") << fields << " " << commas;
+        }
+      }
+      EXPECT_EQ(t.field(3, 1), "next");
+    }
+  }
+}
+
 TEST(RecordReader, ManyFieldsPastTheLastAreDropped) {
   std::string line(100000, ',');
   line += "\r\nx\r\n";
