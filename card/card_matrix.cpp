@@ -41,8 +41,7 @@ void CardMatrix::load(RecordTable&& records) {
 
 RecordTable CardMatrix::releaseBuffers() {
   RecordTable buffers;
-  buffers.text = std::move(fileText_);
-  buffers.text.clear();
+  buffers.text = std::move(fileText_);  // left as it is: a read overwrites it
   buffers.spans = std::move(fields_);
   buffers.spans.clear();
   reset(0);

@@ -21,9 +21,9 @@ class CardMatrix {
   // Takes a decoded data file (1,435 fields a record) as rows 1..recordCount, its fields
   // in columns 1..1435.
   void load(RecordTable&& records);
-  // Empties the card and hands over the file text and field spans it held, cleared but with
-  // their room kept, for the next load to read into: a card reloaded after every change of
-  // scratches then reuses its memory instead of taking fresh pages from the system.
+  // Empties the card and hands over the file text and field spans it held, for the next
+  // load to read over: a card reloaded after every change of scratches then reuses its
+  // memory instead of taking fresh pages from the system and clearing them.
   RecordTable releaseBuffers();
 
   int entryCount() const { return entryCount_; }

@@ -11,7 +11,8 @@ namespace kestravo {
 enum class ReadStatus { kOk, kCannotOpen, kTooLarge };
 
 // Reads at most `limit` bytes; a file holding more is refused without reading the rest,
-// so a device or a huge file can neither hang nor exhaust memory.
+// so a device or a huge file can neither hang nor exhaust memory. `out` is overwritten,
+// its room used again; it is empty after a failure.
 ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string& out);
 
 bool fileExists(const std::string& path);
