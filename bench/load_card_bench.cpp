@@ -1,7 +1,8 @@
 // Load speed of a 120-entry card (12 races of 10 entries from the sample-card maker): the
 // whole computation to the odds line and the same plus the race lines as an open does,
 // each for the card as it is and zipped (a zipped open is to cost at most twice a plain
-// one), and beside them a baseline that only reads the same bytes and counts their commas.
+// one), beside them a baseline that only reads the same bytes and counts their commas; and
+// the refusal of a file past the record limit.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -122,6 +123,25 @@ BENCHMARK_CAPTURE(BM_Card, open_plain, kestravo::openCard, plainCard)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Card, open_zipped, kestravo::openCard, zippedCards)
     ->Unit(benchmark::kMicrosecond);
+
+// A file of 20,000 tiny records is refused by rule: the refusal should cost about a read of
+// its bytes, not the decoding of its first 10,000 records.
+void BM_RefuseTwentyThousandTinyRecords(benchmark::State& state) {
+  const std::string path = (std::filesystem::path(cardPath()).parent_path() / "TINY.DRF").string();
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 20000; ++i) out << "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n";
+  }
+  kestravo::Card card;
+  card.dataFilePath = path;
+  for (auto _ : state) {
+    const kestravo::LoadProblems problems = kestravo::readDataFile(card);
+    benchmark::DoNotOptimize(problems.dataFileRead);
+  }
+  state.SetBytesProcessed(state.iterations() *
+                          static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_RefuseTwentyThousandTinyRecords)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -11,10 +11,17 @@ namespace {
 constexpr std::size_t kComputedBytesPerRow = 2048;
 }  // namespace
 
+void CardMatrix::clearStoredTexts(std::size_t room) {
+  constexpr std::size_t kCharacters = 256;
+  storedText_.clear();
+  storedText_.reserve(kCharacters + room);
+  for (std::size_t c = 0; c < kCharacters; ++c) storedText_ += static_cast<char>(c);
+}
+
 void CardMatrix::reset(int entryCount) {
   entryCount_ = entryCount < 0 ? 0 : entryCount;
   fileText_.clear();
-  storedText_.clear();
+  clearStoredTexts(0);
   const auto rows = static_cast<std::size_t>(entryCount_);
   fields_.assign(rows * kFieldCount, FieldSpan{});
   computed_.assign(rows * kComputedColumns, FieldSpan{});
@@ -27,19 +34,21 @@ void CardMatrix::load(RecordTable&& records) {
   }
   entryCount_ = records.recordCount;
   fileText_ = std::move(records.text);
-  storedText_.clear();
-  storedText_.reserve(kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
+  clearStoredTexts(kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
   fields_ = std::move(records.spans);
   computed_.assign(static_cast<std::size_t>(entryCount_) * kComputedColumns, FieldSpan{});
 }
 
-void CardMatrix::setText(int row, int column, std::string_view text) {
-  if (!inBounds(row, column)) return;
-  FieldSpan& target = cell(row, column);
-  if (text.empty()) {
-    target = FieldSpan{};
-    return;
-  }
+RecordTable CardMatrix::releaseBuffers() {
+  RecordTable buffers;
+  buffers.text = std::move(fileText_);  // left as it is: a read overwrites it
+  buffers.spans = std::move(fields_);
+  buffers.spans.clear();
+  reset(0);
+  return buffers;
+}
+
+FieldSpan CardMatrix::store(std::string_view text) {
   const std::size_t offset = storedText_.size();
   // The text may itself be a view of an earlier store (a copy from another cell); appending
   // could move the buffer under it, so copy by position in that case.
@@ -49,14 +58,21 @@ void CardMatrix::setText(int row, int column, std::string_view text) {
   } else {
     storedText_.append(text);
   }
-  target = FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
-                     static_cast<std::uint32_t>(text.size())};
+  return FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
+                   static_cast<std::uint32_t>(text.size())};
 }
 
-void CardMatrix::setWhole(int row, int column, long long n) { setText(row, column, plainWhole(n)); }
+void CardMatrix::setWhole(int row, int column, long long n) {
+  char text[kPlainWholeLength];
+  setText(row, column, std::string_view(text, writePlainWhole(n, text)));
+}
 
 void CardMatrix::setMasked(int row, int column, std::string_view mask, long double v) {
-  setText(row, column, Format(mask, v));
+  if (!inBounds(row, column)) return;
+  const std::size_t offset = storedText_.size();
+  appendFormat(storedText_, mask, v);
+  cell(row, column) = FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
+                                static_cast<std::uint32_t>(storedText_.size() - offset)};
 }
 
 }  // namespace kestravo

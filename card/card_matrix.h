@@ -21,6 +21,10 @@ class CardMatrix {
   // Takes a decoded data file (1,435 fields a record) as rows 1..recordCount, its fields
   // in columns 1..1435.
   void load(RecordTable&& records);
+  // Empties the card and hands over the file text and field spans it held, for the next
+  // load to read over: a card reloaded after every change of scratches then reuses its
+  // memory instead of taking fresh pages from the system and clearing them.
+  RecordTable releaseBuffers();
 
   int entryCount() const { return entryCount_; }
 
@@ -34,10 +38,21 @@ class CardMatrix {
     }
     return std::string_view(fileText_.data() + s.offset, s.size);
   }
-  long double value(int row, int column) const { return numericValue(text(row, column)); }
+  long double value(int row, int column) const { return cellValue(text(row, column)); }
   bool scratched(int row) const { return text(row, col::kScratchMark) == "S"; }
 
-  void setText(int row, int column, std::string_view text);
+  void setText(int row, int column, std::string_view text) {
+    if (!inBounds(row, column)) return;
+    // Half of all stores are a single character ("0", "1", "S"): those point into the table
+    // of every character at the front of the stored texts instead of adding to them.
+    if (text.size() <= 1) {
+      cell(row, column) = text.empty()
+                              ? FieldSpan{}
+                              : FieldSpan{kStoredText | static_cast<unsigned char>(text[0]), 1};
+      return;
+    }
+    cell(row, column) = store(text);
+  }
   // The plain whole-number form: " 7380", " 0", "-17".
   void setWhole(int row, int column, long long n);
   // Stored through a picture mask, so later readers see the rounded value.
@@ -60,15 +75,20 @@ class CardMatrix {
   bool inBounds(int row, int column) const {
     return row >= 1 && row <= entryCount_ && column >= 1 && column < kColumnCount;
   }
+  // Appends a text of two or more characters to the stored texts.
+  FieldSpan store(std::string_view text);
+  // Empties the stored texts down to the table of single characters.
+  void clearStoredTexts(std::size_t room);
 
   int entryCount_ = 0;
   // The data file's own text, as the reader left it, holds the fields; every stored text
   // is appended to the second buffer and its cell repointed there (offsets marked by
-  // kStoredText), so a store never moves the file text.
+  // kStoredText), so a store never moves the file text. The second buffer opens with every
+  // character once, for the single-character stores.
   static constexpr std::uint32_t kStoredText = 0x80000000u;
   std::string fileText_;
   std::string storedText_;
-  std::vector<FieldSpan> fields_;
+  SpanList fields_;
   std::vector<FieldSpan> computed_;
 };
 

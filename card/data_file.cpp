@@ -19,6 +19,7 @@ void emptyCard(Card& card) {
 
 LoadProblems readInto(Card& card) {
   LoadProblems problems;
+  RecordTable buffers = card.matrix.releaseBuffers();
   emptyCard(card);
   if (card.dataFilePath.empty()) return problems;
   // Loading a scratch file as a card would make it its own scratch file: the first flip
@@ -31,14 +32,17 @@ LoadProblems readInto(Card& card) {
     return problems;
   }
 
-  std::string data;
+  std::string& data = buffers.text;
   if (!readCardText(card, data, problems)) return problems;
-  RecordTable records = readRecords(std::move(data), kFieldCount, kMaxDataFileRecords);
-  if (records.truncated) {
+  // A file past the record limit is told by its record ends alone, before any of it is
+  // decoded: the refusal costs one pass over the bytes and no memory beyond them.
+  if (moreRecordsThan(data, kMaxDataFileRecords)) {
     problems.messages.push_back("THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " +
                                 card.dataFilePath);
     return problems;
   }
+  RecordTable records =
+      readRecords(std::move(data), kFieldCount, kMaxDataFileRecords, std::move(buffers.spans));
   problems.dataFileRead = true;
   card.matrix.load(std::move(records));
   card.raceCount = highestRace(card.matrix);

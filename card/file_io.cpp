@@ -250,39 +250,39 @@ bool save(const std::string& path, std::string_view text, bool replacing, std::s
 }  // namespace
 
 ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string& out) {
-  out.clear();
-  if (path.empty()) return ReadStatus::kCannotOpen;
+  const auto fail = [&out](ReadStatus status) {
+    out.clear();
+    return status;
+  };
+  if (path.empty()) return fail(ReadStatus::kCannotOpen);
   // Only a plain file is read: a pipe or a device could block the program forever, and a
   // folder cannot be read. What was opened is looked at again, without waiting, in case
   // something else was put in the file's place meanwhile.
   struct stat seen {};
-  if (::stat(path.c_str(), &seen) != 0 || !S_ISREG(seen.st_mode)) return ReadStatus::kCannotOpen;
+  if (::stat(path.c_str(), &seen) != 0 || !S_ISREG(seen.st_mode)) {
+    return fail(ReadStatus::kCannotOpen);
+  }
   const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (!file || ::fstat(file.get(), &seen) != 0 || !S_ISREG(seen.st_mode)) {
-    return ReadStatus::kCannotOpen;
+    return fail(ReadStatus::kCannotOpen);
   }
-  if (static_cast<unsigned long long>(seen.st_size) > limit) return ReadStatus::kTooLarge;
-  // Read straight into the result; a file that is still growing is read on in chunks up to
-  // the limit.
+  if (static_cast<unsigned long long>(seen.st_size) > limit) return fail(ReadStatus::kTooLarge);
+  // Read straight into the result, over whatever it held: a reload reads the card into the
+  // room the last one left, without clearing it first. A file that is still growing is read
+  // on in chunks up to the limit.
   std::size_t chunk = static_cast<std::size_t>(seen.st_size) + 1;
+  std::size_t have = 0;
   for (;;) {
-    const std::size_t have = out.size();
-    out.resize(have + chunk);
+    if (out.size() < have + chunk) out.resize(have + chunk);
     const ssize_t n = ::read(file.get(), out.data() + have, chunk);
-    if (n < 0 && errno == EINTR) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(ReadStatus::kCannotOpen);
+    have += static_cast<std::size_t>(n);
+    if (have > limit) return fail(ReadStatus::kTooLarge);
+    if (n == 0) {
       out.resize(have);
-      continue;
+      return ReadStatus::kOk;
     }
-    if (n < 0) {
-      out.clear();
-      return ReadStatus::kCannotOpen;
-    }
-    out.resize(have + static_cast<std::size_t>(n));
-    if (out.size() > limit) {
-      out.clear();
-      return ReadStatus::kTooLarge;
-    }
-    if (n == 0) return ReadStatus::kOk;
     chunk = std::size_t{1} << 16;
   }
 }

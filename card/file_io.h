@@ -14,7 +14,8 @@ enum class ReadStatus { kOk, kCannotOpen, kTooLarge };
 
 // Reads at most `limit` bytes of a plain file; a file holding more is refused without
 // reading the rest, and anything but a plain file (a folder, a pipe, a device) cannot be
-// opened, so nothing can hang the program or exhaust its memory.
+// opened, so nothing can hang the program or exhaust its memory. `out` is overwritten, its
+// room used again; it is empty after a failure.
 ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string& out);
 
 // True when anything stands at `path`, a link that leads nowhere included.

@@ -27,40 +27,51 @@ constexpr std::array<bool, 256> kUnquotedStops = [] {
   return stops;
 }();
 
-// Lets the vendor's quoted fields and its occasional Unix line ends load alike. A field's
-// text is a slice of the file as it stands; only an unquoted field with tabs in it is
-// rewritten, shorter, in its own place.
-class Decoder {
+// Where the records of a text begin and end, by the reader's rules, without keeping
+// anything. The byte at `end` must be readable and neither a blank nor a tab: the NUL that
+// ends every std::string, or the Ctrl-Z that cut the data short.
+class RecordBounds {
  public:
-  Decoder(RecordTable& table, int maxRecords)
-      : t_(table), s_(table.text.data()), end_(table.text.size()), maxRecords_(maxRecords) {}
+  RecordBounds(const char* s, std::size_t end) : s_(s), end_(end) {}
 
-  void run() {
-    // Every record end is a CR or an LF, so their count bounds the records: the spans are
-    // allocated once instead of growing record by record.
-    const std::size_t ends = countOf('\r') + countOf('\n');
-    const std::size_t most = std::min(ends + 1, static_cast<std::size_t>(maxRecords_) + 1);
-    t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
+  // Every record end is a CR or an LF, so one more than their count bounds the records.
+  std::size_t mostRecords() const {
+    std::size_t ends = 0;
+    std::size_t p = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    while (p + 16 <= end_) {
+      // Sixteen counters of a byte each, added up before any of them can pass 255.
+      __m128i counts = _mm_setzero_si128();
+      const std::size_t stop = std::min(end_, p + 255 * 16);
+      for (; p + 16 <= stop; p += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + p));
+        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf));
+        counts = _mm_sub_epi8(counts, hits);  // a hit is -1
+      }
+      const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+      ends += static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+    }
+#endif
+    for (; p < end_; ++p) ends += isRecordEnd(s_[p]) ? 1 : 0;
+    return ends + 1;
+  }
+
+  // Whether more than `limit` records follow the current position; reads no further than the
+  // record after the limit.
+  bool moreRecordsThan(int limit) {
+    if (mostRecords() <= static_cast<std::size_t>(limit)) return false;
+    int records = 0;
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
-      if (t_.recordCount == maxRecords_) {
-        t_.truncated = true;
-        break;
-      }
-      readRecord();
+      if (records++ == limit) return true;
+      pos_ = skipRestOfRecord(pos_);
     }
+    return false;
   }
 
- private:
-  std::size_t countOf(char c) const {
-    std::size_t n = 0;
-    for (const char* p = s_; (p = static_cast<const char*>(std::memchr(p, c, s_ + end_ - p)));
-         ++p) {
-      ++n;
-    }
-    return n;
-  }
-
+ protected:
   // A line of only blanks and tabs (or nothing) is consumed and is no entry.
   bool skipBlankLine() {
     std::size_t p = pos_;
@@ -77,79 +88,6 @@ class Decoder {
   std::size_t consumeRecordEnd(std::size_t p) const {
     if (s_[p] == '\r' && p + 1 < end_ && s_[p + 1] == '\n') return p + 2;
     return p + 1;
-  }
-
-  // One record, field by field. The text ends in a NUL (a std::string always does), which
-  // stops every scan at the end of the data without a separate bounds check; a NUL inside
-  // the data is an ordinary character.
-  void readRecord() {
-    const std::size_t base = t_.spans.size();
-    t_.spans.resize(base + static_cast<std::size_t>(t_.fieldsPerRecord));
-    FieldSpan* spans = t_.spans.data() + base;
-    const auto fields = static_cast<std::size_t>(t_.fieldsPerRecord);
-    ++t_.recordCount;
-    const char* s = s_;
-    std::size_t p = pos_;
-    std::size_t field = 0;  // 0-based
-    for (;;) {
-      // Most fields of a card are empty: step over them before anything else.
-      const std::size_t run = p;
-      while (s[p] == ',') ++p;
-      field += p - run;
-      if (field >= fields) {
-        // Every field wanted is read; only the record's end is still to be found.
-        p = skipRestOfRecord(p);
-        break;
-      }
-      while (s[p] == ' ') ++p;
-      if (s[p] == '"') {
-        const std::size_t start = ++p;
-        while (s[p] != '"' && s[p] != '\0') ++p;
-        while (s[p] == '\0' && p < end_) {  // a NUL inside the field
-          ++p;
-          while (s[p] != '"' && s[p] != '\0') ++p;
-        }
-        if (field < fields) spans[field] = span(start, p);
-        if (p < end_) ++p;  // the closing quote
-        while (s[p] == ' ' || s[p] == '\t') ++p;
-        if (p >= end_) break;
-        if (s[p] == ',') {
-          ++p;
-          ++field;
-          if (p >= end_) break;  // a trailing comma at the very end adds nothing
-          continue;
-        }
-        if (isRecordEnd(s[p])) {
-          p = consumeRecordEnd(p);
-          break;
-        }
-        ++field;  // after a closing quote any other character begins the next field
-        continue;
-      }
-      const std::size_t start = p;
-      while (!kUnquotedStops[static_cast<unsigned char>(s[p])]) ++p;
-      std::size_t length = p - start;
-      if (s[p] == '\t' || (s[p] == '\0' && p < end_)) {
-        // Tabs are dropped and NULs kept: the rest of the field is written, shorter, in its
-        // own place.
-        std::size_t write = p;
-        for (; p < end_ && s[p] != ',' && !isRecordEnd(s[p]); ++p) {
-          if (s[p] != '\t') s_[write++] = s[p];
-        }
-        length = write - start;
-      }
-      if (field < fields) spans[field] = span(start, start + length);
-      if (p >= end_) break;
-      if (s[p] == ',') {
-        ++p;
-        ++field;
-        if (p >= end_) break;
-        continue;
-      }
-      p = consumeRecordEnd(p);  // CR or LF
-      break;
-    }
-    pos_ = p;
   }
 
   // The position after the end of the record whose field starts at p, read by the same rules
@@ -214,15 +152,245 @@ class Decoder {
     return end_;
   }
 
+  const char* const s_;
+  const std::size_t end_;
+  std::size_t pos_ = 0;
+};
+
+// Lets the vendor's quoted fields and its occasional Unix line ends load alike. A field's
+// text is a slice of the file as it stands; only an unquoted field with tabs in it is
+// rewritten, shorter, in its own place.
+class Decoder : RecordBounds {
+ public:
+  Decoder(RecordTable& table, int maxRecords)
+      : RecordBounds(table.text.data(), table.text.size()),
+        t_(table),
+        text_(table.text.data()),
+        maxRecords_(maxRecords) {}
+
+  void run() {
+    // The spans are allocated once instead of growing record by record.
+    const std::size_t most = std::min(mostRecords(), static_cast<std::size_t>(maxRecords_) + 1);
+    t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
+    while (pos_ < end_) {
+      if (skipBlankLine()) continue;
+      if (t_.recordCount == maxRecords_) {
+        t_.truncated = true;
+        break;
+      }
+      readRecord();
+    }
+  }
+
+ private:
+  enum class Next { kField, kRecordEnd };
+
+  // One record, field by field: runs of plain fields block by block, every other field by the
+  // careful reading.
+  void readRecord() {
+    const std::size_t base = t_.spans.size();
+    t_.spans.resize(base + fields());  // left unset: every span is written below
+    FieldSpan* spans = t_.spans.data() + base;
+    ++t_.recordCount;
+    std::size_t p = pos_;
+    std::size_t field = 0;  // 0-based
+    written_ = 0;
+    for (;;) {
+      p = readPlainFields(p, field, spans);
+      if (field >= fields()) {
+        p = skipRestOfRecord(p);
+        break;
+      }
+      if (readField(p, field, spans) == Next::kRecordEnd) break;
+    }
+    // Fields the record does not have are empty.
+    std::fill(spans + written_, spans + fields(), FieldSpan{});
+    pos_ = p;
+  }
+
+  std::size_t fields() const { return static_cast<std::size_t>(t_.fieldsPerRecord); }
+
+  // The careful reading of the field that starts at p (with any empty fields in front of it),
+  // by every rule. The text ends in a NUL (a std::string always does), which stops every scan
+  // at the end of the data without a separate bounds check; a NUL inside the data is an
+  // ordinary character.
+  Next readField(std::size_t& p, std::size_t& field, FieldSpan* spans) {
+    const char* s = s_;
+    const std::size_t fields = this->fields();
+    // Most fields of a card are empty: step over them before anything else.
+    const std::size_t run = p;
+    while (s[p] == ',') ++p;
+    field += p - run;
+    for (; written_ < field && written_ < fields; ++written_) spans[written_] = FieldSpan{};
+    if (field >= fields) {
+      // Every field wanted is read; only the record's end is still to be found.
+      p = skipRestOfRecord(p);
+      return Next::kRecordEnd;
+    }
+    while (s[p] == ' ') ++p;
+    if (s[p] == '"') {
+      const std::size_t start = ++p;
+      while (s[p] != '"' && s[p] != '\0') ++p;
+      while (s[p] == '\0' && p < end_) {  // a NUL inside the field
+        ++p;
+        while (s[p] != '"' && s[p] != '\0') ++p;
+      }
+      put(spans, field, span(start, p));
+      if (p < end_) ++p;  // the closing quote
+      while (s[p] == ' ' || s[p] == '\t') ++p;
+      if (p >= end_) return Next::kRecordEnd;
+      if (s[p] == ',') {
+        ++p;
+        ++field;
+        // A trailing comma at the very end adds nothing.
+        return p >= end_ ? Next::kRecordEnd : Next::kField;
+      }
+      if (isRecordEnd(s[p])) {
+        p = consumeRecordEnd(p);
+        return Next::kRecordEnd;
+      }
+      ++field;  // after a closing quote any other character begins the next field
+      return Next::kField;
+    }
+    const std::size_t start = p;
+    while (!kUnquotedStops[static_cast<unsigned char>(s[p])]) ++p;
+    std::size_t length = p - start;
+    if (s[p] == '\t' || (s[p] == '\0' && p < end_)) {
+      // Tabs are dropped and NULs kept: the rest of the field is written, shorter, in its
+      // own place.
+      std::size_t write = p;
+      for (; p < end_ && s[p] != ',' && !isRecordEnd(s[p]); ++p) {
+        if (s[p] != '\t') text_[write++] = s[p];
+      }
+      length = write - start;
+    }
+    put(spans, field, span(start, start + length));
+    if (p >= end_) return Next::kRecordEnd;
+    if (s[p] == ',') {
+      ++p;
+      ++field;
+      return p >= end_ ? Next::kRecordEnd : Next::kField;
+    }
+    p = consumeRecordEnd(p);  // CR or LF
+    return Next::kRecordEnd;
+  }
+
+  // Precondition: field < fields(), and every span before it is written.
+  void put(FieldSpan* spans, std::size_t field, FieldSpan s) {
+    spans[field] = s;
+    written_ = field + 1;
+  }
+
+  static constexpr std::size_t kBlock = 64;
+
+  // Where the characters that shape fields stand in the block of 64 bytes from p, one bit each.
+  struct Block {
+    std::uint64_t commas = 0;
+    std::uint64_t quotes = 0;
+    std::uint64_t blanks = 0;
+    std::uint64_t controls = 0;  // codes 0 to 13: NUL, tab, LF, CR and their rare neighbours
+  };
+
+  // The bytes of a card are mostly commas and short plain fields. Here they are read in blocks
+  // of 64 bytes, a bit per byte, so a run of fields costs a few instructions each and no
+  // guessing: a field that starts with neither a blank nor a quote and ends at a comma before
+  // any control code, and a quoted field whose closing quote (in the same block) is followed at
+  // once by a comma, read exactly as the careful reading reads them. Returns the start of the
+  // first field that needs the careful reading, or of the first field not wanted.
+  std::size_t readPlainFields(std::size_t p, std::size_t& field, FieldSpan* spans) {
+    if (field >= fields() || written_ < field) return p;
+    const Scan scan = scanPlainFields(p, spans + field, spans + fields());
+    field = static_cast<std::size_t>(scan.out - spans);
+    written_ = field;
+    return scan.p;
+  }
+
+  struct Scan {
+    std::size_t p;   // the start of the first field not read
+    FieldSpan* out;  // its span
+  };
+
+  // Precondition: out < last.
+  Scan scanPlainFields(std::size_t p, FieldSpan* out, FieldSpan* const last) const {
+#if defined(__SSE2__)
+    while (p + kBlock <= end_) {
+      const Block b = classify(p);
+      // Where a field would start if every comma ended one; a comma inside a quoted field
+      // marks a false start, but only inside a field already read.
+      const std::uint64_t starts = (b.commas << 1) | 1;
+      const std::uint64_t special = b.controls | ((b.quotes | b.blanks) & starts);
+      const auto base = static_cast<std::uint32_t>(p);
+      std::uint32_t from = 0;  // the current field's start in the block
+      while (from < kBlock) {
+        const std::uint64_t live = ~std::uint64_t{0} << from;
+        const std::uint64_t ahead = special & live;
+        const std::uint64_t beforeSpecial = ahead != 0 ? (ahead & (~ahead + 1)) - 1 : ~ahead;
+        std::uint64_t ends = b.commas & live & beforeSpecial;
+        // A block holds at most 64 commas: with room for more spans than that, no field of
+        // the block can be the last one wanted, and the loop need not ask.
+        if (last - out > static_cast<std::ptrdiff_t>(kBlock)) {
+          for (; ends != 0; ends &= ends - 1) {
+            const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
+            *out++ = FieldSpan{base + from, comma - from};
+            from = comma + 1;
+          }
+        }
+        for (; ends != 0; ends &= ends - 1) {
+          const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
+          *out = FieldSpan{base + from, comma - from};
+          from = comma + 1;
+          if (++out == last) return {p + from, out};
+        }
+        if (ahead == 0) break;
+        const auto first = static_cast<std::uint32_t>(__builtin_ctzll(ahead));
+        if (first != from || s_[p + first] != '"') return {p + from, out};
+        const std::uint64_t closing = first + 1 < kBlock ? b.quotes >> (first + 1) : 0;
+        if (closing == 0) return {p + from, out};
+        const auto close = first + 1 + static_cast<std::uint32_t>(__builtin_ctzll(closing));
+        if (close + 2 >= kBlock || ((b.commas >> (close + 1)) & 1) == 0) return {p + from, out};
+        *out = FieldSpan{base + first + 1, close - first - 1};
+        from = close + 2;
+        if (++out == last) return {p + from, out};
+      }
+      if (from == 0) break;  // a field longer than the block
+      p += from;
+    }
+#else
+    (void)last;  // without the block reading every field is read carefully
+#endif
+    return {p, out};
+  }
+
+#if defined(__SSE2__)
+  Block classify(std::size_t p) const {
+    const __m128i comma = _mm_set1_epi8(',');
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i blank = _mm_set1_epi8(' ');
+    const __m128i lastControl = _mm_set1_epi8('\r');
+    Block b;
+    for (std::size_t i = 0; i < kBlock / 16; ++i) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + p + 16 * i));
+      const auto bits = [i](__m128i hits) {
+        return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(hits)))
+               << (16 * i);
+      };
+      b.commas |= bits(_mm_cmpeq_epi8(v, comma));
+      b.quotes |= bits(_mm_cmpeq_epi8(v, quote));
+      b.blanks |= bits(_mm_cmpeq_epi8(v, blank));
+      b.controls |= bits(_mm_cmpeq_epi8(_mm_min_epu8(v, lastControl), v));
+    }
+    return b;
+  }
+#endif
+
   static FieldSpan span(std::size_t from, std::size_t to) {
     return FieldSpan{static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from)};
   }
 
   RecordTable& t_;
-  char* const s_;
-  const std::size_t end_;
+  char* const text_;  // the same text as s_, for the fields rewritten in place
   const int maxRecords_;
-  std::size_t pos_ = 0;
+  std::size_t written_ = 0;  // spans of the record being read that are written
 };
 
 }  // namespace
@@ -235,8 +403,19 @@ std::string_view RecordTable::field(int record, int f) const {
   return std::string_view(text).substr(s.offset, s.size);
 }
 
+bool moreRecordsThan(const std::string& data, int limit) {
+  return RecordBounds(data.data(), std::min(data.find(kCtrlZ), data.size()))
+      .moreRecordsThan(limit < 0 ? 0 : limit);
+}
+
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
+  return readRecords(std::move(data), fieldsPerRecord, maxRecords, SpanList());
+}
+
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
   RecordTable table;
+  table.spans = std::move(spans);
+  table.spans.clear();
   table.fieldsPerRecord = fieldsPerRecord < 1 ? 1 : fieldsPerRecord;
   if (const std::size_t z = data.find(kCtrlZ); z != std::string::npos) data.resize(z);
   table.text = std::move(data);

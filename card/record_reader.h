@@ -4,22 +4,49 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kestravo {
 
+// Write FieldSpan{} for an empty field: a declared span is left unset, so that tables of them
+// can grow without being cleared first.
 struct FieldSpan {
-  std::uint32_t offset = 0;
-  std::uint32_t size = 0;
+  std::uint32_t offset;
+  std::uint32_t size;
 };
+
+// An allocator whose vectors grow without setting the new elements, for tables that are
+// written in full right after they grow.
+template <typename T>
+struct UnsetAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UnsetAllocator<U>;
+  };
+  UnsetAllocator() = default;
+  template <typename U>
+  UnsetAllocator(const UnsetAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
+using SpanList = std::vector<FieldSpan, UnsetAllocator<FieldSpan>>;
 
 // A decoded file: `fieldsPerRecord` spans per record into `text`; fields a record does
 // not have are empty.
 struct RecordTable {
   std::string text;
-  std::vector<FieldSpan> spans;
+  SpanList spans;
   int fieldsPerRecord = 0;
   int recordCount = 0;
   // True when the data held more records than the reader was allowed to take.
@@ -35,5 +62,11 @@ struct RecordTable {
 // blanks and tabs is no record; Ctrl-Z ends the data; fields past `fieldsPerRecord`
 // are dropped without shifting anything into the next record.
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
+// The same, filling `spans` (emptied first) so that the room it has is used again.
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans);
+
+// Whether the data holds more than `limit` records, by the same rules, told from the record
+// ends alone: nothing is decoded or kept, and reading stops at the record past the limit.
+bool moreRecordsThan(const std::string& data, int limit);
 
 }  // namespace kestravo

@@ -49,7 +49,7 @@ class ScratchTable {
   }
   int entryCount_ = 0;
   std::string text_;
-  std::vector<FieldSpan> spans_;
+  SpanList spans_;
 };
 
 // The data file's name with what follows its last dot replaced by "tch" (".tch" appended

@@ -128,6 +128,11 @@ std::span<const CliCommand> cliCommands() { return kCommands; }
 std::string escapeCell(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  appendEscaped(out, text);
+  return out;
+}
+
+void appendEscaped(std::string& out, std::string_view text) {
   for (char c : text) {
     switch (c) {
       case '\\':
@@ -146,7 +151,6 @@ std::string escapeCell(std::string_view text) {
         out += c;
     }
   }
-  return out;
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

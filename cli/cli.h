@@ -54,6 +54,8 @@ std::span<const CliCommand> cliCommands();
 
 // Cell texts on one line: backslash, tab, CR and LF written as \\ \t \r \n.
 std::string escapeCell(std::string_view text);
+// The same, appended to `out`.
+void appendEscaped(std::string& out, std::string_view text);
 
 // A race number as typed: one or two digits, 1 and up.
 bool parseRaceNumber(const std::string& text, int& race);

@@ -1,5 +1,6 @@
 #include "format/digits.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,16 @@ static_assert(std::numeric_limits<long double>::digits == 64 && sizeof(long doub
 __extension__ typedef unsigned __int128 u128;
 
 constexpr uint64_t kTenTo19 = 10000000000000000000ull;
+
+constexpr auto kPowersOfTen = [] {
+  std::array<uint64_t, 19> p{};
+  uint64_t power = 1;
+  for (uint64_t& entry : p) {
+    entry = power;
+    power *= 10;
+  }
+  return p;
+}();
 
 // Writes x in decimal, no leading zeros (nothing for 0); returns the digit count (at most 39).
 int writeWhole(u128 x, char* out) {
@@ -60,17 +71,27 @@ void roundUp(Digits19& d) {
   }
 }
 
-}  // namespace
+// v = significand * 2^shift. The x86 extended format keeps its 64-bit significand with the
+// integer bit explicit, so the bits are read directly; the library's frexpl costs more than
+// the rest of a conversion.
+struct BinaryParts {
+  uint64_t significand;
+  int shift;
+};
 
-bool exactDigits19(long double v, Digits19& out) {
-  // The x86 extended format keeps its 64-bit significand with the integer bit explicit, so the
-  // bits are read directly; the library's frexpl costs more than the rest of the conversion.
+BinaryParts binaryParts(long double v) {
   uint64_t significand = 0;
   uint16_t biasedExponent = 0;
   std::memcpy(&significand, &v, sizeof significand);
   std::memcpy(&biasedExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
   biasedExponent &= 0x7fff;
-  const int shift = static_cast<int>(biasedExponent) - 16383 - 63;  // v = significand * 2^shift
+  return {significand, static_cast<int>(biasedExponent) - 16383 - 63};
+}
+
+}  // namespace
+
+bool exactDigits19(long double v, Digits19& out) {
+  const auto [significand, shift] = binaryParts(v);
   // Above 63 the whole part outgrows 128 bits; below -124 ten times the fraction would.
   if (shift > 63 || shift < -124) return false;
 
@@ -145,6 +166,44 @@ void printfDigits19(long double v, Digits19& out) {
   int exponent = 0;
   for (; *p >= '0' && *p <= '9'; ++p) exponent = exponent * 10 + (*p - '0');
   out.exponent = negative ? -exponent : exponent;
+}
+
+// Why the short cut gives the same count as rounding the 19 digits. Write x for v in units of the
+// last place, n for its whole part and t = x - n for the remainder.
+// - The 19 digits of v stop at a place whose unit U (in units of the last place) is a power of
+//   ten no larger than x * 10^-18, and below 2^59 that is at most 0.1; so n and n + 1/2 both lie
+//   on the grid of 19-digit values, and the correctly rounded x' lies within U/2 of x.
+// - Rounding to the grid never crosses a grid point, so n <= x' <= n + 1, and x' < n + 1/2 when
+//   t < 1/2 - U/2, x' > n + 1/2 when t > 1/2 + U/2. The second rounding then gives n or n + 1
+//   exactly as t alone does.
+// - When t is exactly 1/2, 10x = 10n + 5 < 10^19 has at most 19 digits, so x' = x and both
+//   roundings go to the even neighbour.
+// The test below asks for |t - 1/2| > x * 2^-60, which is more than U/2 since 2^-60 > 10^-18 / 2;
+// everything is integer arithmetic on x = significand * 10^decimals * 2^-k.
+bool unitsWithoutDigits(long double v, int decimals, uint64_t& units) {
+  constexpr int kMostDecimals = 18;  // 10^18 * 2^64 < 2^124 still leaves room in 128 bits
+  if (decimals < 0 || decimals > kMostDecimals) return false;
+  const auto [significand, shift] = binaryParts(v);
+  if (shift >= 0) return false;  // v >= 2^63: far past 2^59 units
+  const u128 x = static_cast<u128>(significand) * kPowersOfTen[decimals];  // below 2^124
+  const int k = -shift;
+  if (k >= 126) {  // x below 1/4: rounds to nothing, far from any half
+    units = 0;
+    return true;
+  }
+  const u128 whole = x >> k;
+  if (whole >= (static_cast<u128>(1) << 59)) return false;
+  const u128 half = static_cast<u128>(1) << (k - 1);
+  const u128 remainder = x & ((static_cast<u128>(1) << k) - 1);
+  const u128 fromHalf = remainder > half ? remainder - half : half - remainder;
+  const auto n = static_cast<uint64_t>(whole);
+  if (fromHalf == 0) {
+    units = n + (n & 1);
+    return true;
+  }
+  if (fromHalf <= (x >> 60)) return false;  // |t - 1/2| <= x * 2^-60
+  units = remainder > half ? n + 1 : n;
+  return true;
 }
 
 Digits19 digits19(long double v) {

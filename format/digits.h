@@ -3,6 +3,8 @@
 // the same on every screen and on every desktop, whatever the process locale.
 #pragma once
 
+#include <cstdint>
+
 namespace kestravo::detail {
 
 // value = d0.d1d2...d18 x 10^exponent, with digit[0] never '0'.
@@ -23,5 +25,12 @@ void printfDigits19(long double v, Digits19& out);
 // The exact conversion where it applies, the C library elsewhere.
 // Precondition: v is finite and greater than 0.
 Digits19 digits19(long double v);
+
+// v rounded to `decimals` places as a count of units of the last place, taken straight from the
+// binary value, for a figure below 2^59 such units whose remainder is not within a hair of one
+// half: there the two roundings (to 19 digits, then to the places) give the same count, as the
+// definition explains. Returns false, with `units` meaningless, where only the digits can tell.
+// Precondition: v is finite and greater than 0.
+bool unitsWithoutDigits(long double v, int decimals, std::uint64_t& units);
 
 }  // namespace kestravo::detail

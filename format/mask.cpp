@@ -1,6 +1,8 @@
 #include "format/mask.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "format/digits.h"
@@ -22,11 +24,35 @@ struct Picture {
   std::size_t textWidth = 0;
 };
 
+// Nearly every mask in use is '#'s with at most one point among them ("###", "##.#"): those
+// are read by a plain count. Anything else, or a point with no '#' at all, takes the full
+// reading below.
+bool parsePlainNumber(std::string_view mask, Picture& p) {
+  const char* c = mask.data();
+  const char* const end = c + mask.size();
+  while (c != end && *c == '#') ++c;
+  const auto whole = static_cast<std::size_t>(c - mask.data());
+  std::size_t decimals = 0;
+  const bool point = c != end && *c == '.';
+  if (point) {
+    const char* const first = ++c;
+    while (c != end && *c == '#') ++c;
+    decimals = static_cast<std::size_t>(c - first);
+  }
+  if (c != end || whole + decimals == 0) return false;
+  p.field = Field::kNumber;
+  p.integerPositions = whole;
+  p.decimals = decimals;
+  p.point = point;
+  return true;
+}
+
 // One pass over the mask; a field, once closed, can never open again, so nothing out of order
 // can reach the layout.
 Picture parsePicture(std::string_view mask) {
   enum class State { kLeading, kInteger, kDecimals };
   Picture p;
+  if (parsePlainNumber(mask, p)) return p;
   State state = State::kLeading;
   for (std::size_t i = 0; i < mask.size(); ++i) {
     const char c = mask[i];
@@ -91,6 +117,13 @@ std::size_t literalWidth(std::string_view raw) {
   return width;
 }
 
+void appendLiteral(std::string_view raw, std::string& out) {
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '_' && i + 1 < raw.size()) ++i;
+    out += raw[i];
+  }
+}
+
 char* putLiteral(std::string_view raw, char* out) {
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == '_' && i + 1 < raw.size()) ++i;
@@ -141,7 +174,55 @@ void roundToDecimals(long double magnitude, std::size_t decimals, Rounded& r) {
   }
 }
 
-std::string formatNumber(const Picture& p, long double value) {
+// Most figures are laid out from their rounded count of last-place units, the field written from
+// its right end. The same text as the general layout below: decimals padded with zeros, a "0"
+// before the point when the whole part is zero and the mask has a place for it, commas between
+// groups of three, the sign against the first digit, blanks for the positions left over.
+constexpr std::size_t kMostUnitDecimals = 18;
+
+void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::string& out) {
+  // 18 decimals, the point, 20 digits with 6 commas and the sign, and blanks in front of them
+  // for the positions left over, up to the field's width.
+  constexpr std::size_t kRoom = 64;
+  char field[kRoom];
+  std::memset(field, ' ', kRoom);
+  char* const end = field + kRoom;
+  char* o = end;
+  for (std::size_t j = 0; j < p.decimals; ++j, units /= 10) {
+    *--o = static_cast<char>('0' + units % 10);
+  }
+  if (p.point) *--o = '.';
+  if (p.grouping) {
+    for (int written = 0; written == 0 || units != 0; ++written, units /= 10) {
+      if (written > 0 && written % 3 == 0) *--o = ',';
+      *--o = static_cast<char>('0' + units % 10);
+    }
+  } else if (units != 0 || p.integerPositions > 0) {
+    do {
+      *--o = static_cast<char>('0' + units % 10);
+      units /= 10;
+    } while (units != 0);
+  }
+  if (negative) *--o = '-';
+  const std::size_t fieldWidth = p.integerPositions + (p.point ? 1 + p.decimals : 0);
+  o = std::min(o, end - std::min(kRoom, fieldWidth));
+  if (!p.leading.empty()) appendLiteral(p.leading, out);
+  const auto width = static_cast<std::size_t>(end - o);
+  if (fieldWidth > width) out.append(fieldWidth - width, ' ');  // blanks the buffer had no room for
+  out.append(o, width);
+  if (!p.trailing.empty()) appendLiteral(p.trailing, out);
+}
+
+// Each layout appends its text to `out`, so a store can collect many texts in one buffer.
+void appendNumber(const Picture& p, long double value, std::string& out) {
+  const bool shown = std::isfinite(value) && value != 0;
+  std::uint64_t units = 0;
+  if (p.decimals <= kMostUnitDecimals &&
+      (!shown ||
+       detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(p.decimals), units))) {
+    appendUnits(p, shown && value < 0, units, out);
+    return;
+  }
   Rounded r;
   bool negative = false;
   if (std::isfinite(value) && value != 0) {
@@ -159,8 +240,9 @@ std::string formatNumber(const Picture& p, long double value) {
   const std::size_t total =
       leadingWidth + pad + wholeWidth + (p.point ? 1 + p.decimals : 0) + literalWidth(p.trailing);
 
-  std::string out(total, ' ');
-  char* o = putLiteral(p.leading, out.data());
+  const std::size_t at = out.size();
+  out.resize(at + total, ' ');
+  char* o = putLiteral(p.leading, out.data() + at);
   o += pad;
   if (negative) *o++ = '-';
   for (std::size_t i = 0; i < shownWhole; ++i) {
@@ -175,23 +257,21 @@ std::string formatNumber(const Picture& p, long double value) {
     }
   }
   putLiteral(p.trailing, o);
-  return out;
 }
 
-std::string layText(const Picture& p, std::string_view text) {
-  const std::size_t leadingWidth = literalWidth(p.leading);
-  std::string out(leadingWidth + p.textWidth + literalWidth(p.trailing), ' ');
-  char* o = putLiteral(p.leading, out.data());
+void appendText(const Picture& p, std::string_view text, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + literalWidth(p.leading) + p.textWidth + literalWidth(p.trailing), ' ');
+  char* o = putLiteral(p.leading, out.data() + at);
   const std::size_t shown = text.size() < p.textWidth ? text.size() : p.textWidth;
   std::memcpy(o, text.data(), shown);
   putLiteral(p.trailing, o + p.textWidth);
-  return out;
 }
 
-std::string literalOnly(const Picture& p) {
-  std::string out(literalWidth(p.leading), ' ');
-  putLiteral(p.leading, out.data());
-  return out;
+void appendLiterals(const Picture& p, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + literalWidth(p.leading), ' ');
+  putLiteral(p.leading, out.data() + at);
 }
 
 // The plain form of a figure: blank or minus sign, whole digits, and the decimals that its
@@ -219,30 +299,40 @@ std::string plainNumber(long double value) {
 
 }  // namespace
 
-std::string Format(std::string_view mask, long double value) {
+void appendFormat(std::string& out, std::string_view mask, long double value) {
   const Picture p = parsePicture(mask);
   switch (p.field) {
     case Field::kNumber:
-      return formatNumber(p, value);
+      return appendNumber(p, value, out);
     case Field::kText:
-      return layText(p, plainNumber(value));
+      return appendText(p, plainNumber(value), out);
     case Field::kNone:
       break;
   }
-  return literalOnly(p);
+  appendLiterals(p, out);
+}
+
+std::string Format(std::string_view mask, long double value) {
+  std::string out;
+  appendFormat(out, mask, value);
+  return out;
 }
 
 std::string Format(std::string_view mask, std::string_view text) {
   const Picture p = parsePicture(mask);
+  std::string out;
   switch (p.field) {
     case Field::kNumber:
-      return formatNumber(p, numericValue(text));
+      appendNumber(p, numericValue(text), out);
+      break;
     case Field::kText:
-      return layText(p, text);
+      appendText(p, text, out);
+      break;
     case Field::kNone:
+      appendLiterals(p, out);
       break;
   }
-  return literalOnly(p);
+  return out;
 }
 
 MaskShape describeMask(std::string_view mask) {

@@ -24,6 +24,10 @@ namespace kestravo {
 // gives for a whole number, with the decimals after a point for any other (2.5 gives " 2.5").
 std::string Format(std::string_view mask, long double value);
 
+// The text Format gives, appended to `out`: stores that keep many texts in one buffer write
+// them in place.
+void appendFormat(std::string& out, std::string_view mask, long double value);
+
 // A text field lays the text left-aligned, cut to the field's width or padded with blanks.
 // A numeric field formats the text's numeric value.
 std::string Format(std::string_view mask, std::string_view text);

@@ -12,6 +12,8 @@
 namespace kestravo {
 namespace {
 
+using detail::isDigit;
+
 static_assert(std::numeric_limits<long double>::digits == 64,
               "figures are computed in x86 extended precision");
 
@@ -36,8 +38,6 @@ constexpr PowerTable makePowers() {
 constexpr PowerTable kPowers = makePowers();
 
 constexpr int kMaxExactDigits = 19;  // any 19-digit significand fits a uint64
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isSkippedInFront(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -70,19 +70,36 @@ long double convertDecimalSlow(std::string_view number) {
 }  // namespace detail
 
 long double numericValue(std::string_view text) {
-  const size_t n = text.size();
-  // Most cells are empty or a short whole number, often with blanks in front ("  85"):
-  // read those at once.
-  if (n == 0) return 0.0L;
-  if (n <= kMaxExactDigits - 1) {
-    size_t i = 0;
-    while (i < n && text[i] == ' ') ++i;
-    if (i < n && isDigit(text[i])) {
-      uint64_t whole = 0;
-      while (i < n && isDigit(text[i])) whole = whole * 10 + static_cast<uint64_t>(text[i++] - '0');
-      if (i == n) return static_cast<long double>(whole);
+  // Most cells are empty or a short plain number, often with blanks in front ("  85", "-3.5",
+  // " 12.25"). With at most 18 digits they make an exact whole number, and one division by an
+  // exact power of ten rounds once: the value the general reading below gives.
+  {
+    constexpr long kMostShortDigits = kMaxExactDigits - 1;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && *p == ' ') ++p;
+    if (p == end) return 0.0L;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    uint64_t digits = 0;
+    const char* const whole = p;
+    while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+    long count = p - whole;
+    long fraction = 0;
+    if (p != end && *p == '.') {
+      const char* const decimals = ++p;
+      while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+      fraction = p - decimals;
+      count += fraction;
+    }
+    if (p == end && count > 0 && count <= kMostShortDigits) {
+      // Below 10^18 the digits fit a signed word, which converts in one step.
+      const long double m = static_cast<long double>(static_cast<int64_t>(digits));
+      const long double v = fraction == 0 ? m : m / kPowers.value[fraction];
+      return negative ? -v : v;
     }
   }
+  const size_t n = text.size();
   size_t i = 0;
   while (i < n && isSkippedInFront(text[i])) ++i;
   const size_t start = i;
@@ -152,13 +169,17 @@ long long roundHalfEven(long double v) {
   return std::llrint(v);
 }
 
-std::string plainWhole(long long n) {
-  char buf[24];
-  char* first = buf;
+std::size_t writePlainWhole(long long n, char (&out)[kPlainWholeLength]) {
+  char* first = out;
   if (n >= 0) *first++ = ' ';
-  const auto [last, ec] = std::to_chars(first, buf + sizeof buf, n);
-  (void)ec;  // 24 characters always hold a long long
-  return std::string(buf, last);
+  const auto [last, ec] = std::to_chars(first, out + kPlainWholeLength, n);
+  (void)ec;  // the sign and 19 digits hold every long long
+  return static_cast<std::size_t>(last - out);
+}
+
+std::string plainWhole(long long n) {
+  char text[kPlainWholeLength];
+  return std::string(text, writePlainWhole(n, text));
 }
 
 }  // namespace kestravo

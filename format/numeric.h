@@ -3,6 +3,7 @@
 // day counts and point columns use.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,23 @@ namespace kestravo {
 // The result does not depend on the process locale: a card reads the same on every desktop.
 long double numericValue(std::string_view text);
 
+namespace detail {
+// Whether c is a decimal digit.
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace detail
+
+// numericValue, with the cells that most figures read (empty, or one or two digits) taken
+// where the value is wanted, without a call.
+inline long double cellValue(std::string_view text) {
+  using detail::isDigit;
+  if (text.empty()) return 0.0L;
+  if (text.size() == 1 && isDigit(text[0])) return static_cast<long double>(text[0] - '0');
+  if (text.size() == 2 && isDigit(text[0]) && isDigit(text[1])) {
+    return static_cast<long double>((text[0] - '0') * 10 + (text[1] - '0'));
+  }
+  return numericValue(text);
+}
+
 // The nearest whole number, an exact half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
 // Non-finite values give 0; values past the range of long long give its nearer end.
 long long roundHalfEven(long double v);
@@ -22,6 +40,10 @@ long long roundHalfEven(long double v);
 // A whole number written without a mask: a blank for 0 and up or a minus sign, then the digits
 // (7380 gives " 7380", -17 gives "-17").
 std::string plainWhole(long long n);
+
+// The same text written into `out`; returns its length.
+inline constexpr std::size_t kPlainWholeLength = 20;  // the sign and 19 digits
+std::size_t writePlainWhole(long long n, char (&out)[kPlainWholeLength]);
 
 namespace detail {
 

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "card/columns.h"
-#include "card/data_file.h"
 #include "format/mask.h"
 #include "format/numeric.h"
 
@@ -12,8 +11,6 @@ namespace kestravo {
 namespace {
 
 constexpr long double kYardsPerFurlong = 220;
-// Every field a conditions line reads lies at or before the all-weather indicator.
-constexpr int kLastConditionsField = field::kAllWeather;
 
 char letterAt(std::string_view code, std::size_t i) { return i < code.size() ? code[i] : '\0'; }
 
@@ -75,8 +72,8 @@ std::string restrictionText(std::string_view code) {
   return text;
 }
 
-std::string raceConditionsLine(const RecordTable& records, int record) {
-  const auto f = [&](int field) { return records.field(record, field); };
+std::string raceConditionsLine(const CardMatrix& matrix, int row) {
+  const auto f = [&](int field) { return matrix.text(row, field); };
   const std::string_view surface = f(field::kAllWeather) == "A" ? "A" : f(field::kSurface);
   std::string line = Format("##", numericValue(f(field::kRaceNumber)));
   line += ' ';
@@ -96,23 +93,17 @@ std::string raceConditionsLine(const RecordTable& records, int record) {
 
 void buildRaceLines(Card& card) {
   card.raceLine.assign(static_cast<std::size_t>(card.raceCount + 1), std::string());
-  if (card.raceCount == 0) return;  // a refused or empty card has no races to read again
-  std::string data;
-  LoadProblems unread;  // the load has told them already
-  if (!readCardText(card, data, unread)) return;
-  // The same reading as the load, keeping only the fields a conditions line is made of.
-  const RecordTable records =
-      readRecords(std::move(data), kLastConditionsField, kMaxDataFileRecords);
+  const CardMatrix& m = card.matrix;
   std::vector<int> source(static_cast<std::size_t>(card.raceCount + 1), 0);
-  for (int record = 1; record <= records.recordCount; ++record) {
-    const int race = raceNumberOf(records.field(record, field::kRaceNumber));
+  for (int row = 1; row <= m.entryCount(); ++row) {
+    const int race = raceOf(m, row);
     if (race == 0 || race > card.raceCount) continue;
     const auto r = static_cast<std::size_t>(race);
-    const bool postOne = numericValue(records.field(record, field::kPostPosition)) == 1;
-    if (postOne || source[r] == 0) source[r] = record;
+    const bool postOne = m.value(row, field::kPostPosition) == 1;
+    if (postOne || source[r] == 0) source[r] = row;
   }
   for (std::size_t r = 1; r < source.size(); ++r) {
-    if (source[r] != 0) card.raceLine[r] = raceConditionsLine(records, source[r]);
+    if (source[r] != 0) card.raceLine[r] = raceConditionsLine(m, source[r]);
   }
 }
 

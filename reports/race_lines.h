@@ -7,20 +7,19 @@
 #include <string_view>
 
 #include "card/card.h"
-#include "card/record_reader.h"
 
 namespace kestravo {
 
 // The age, qualifier and sex restriction of a code such as "BUN" or "AOF" in words.
 std::string restrictionText(std::string_view code);
 
-// The conditions line built from record `record` of a decoded data file.
-std::string raceConditionsLine(const RecordTable& records, int record);
+// The conditions line built from the data-file fields of entry `row`.
+std::string raceConditionsLine(const CardMatrix& matrix, int row);
 
-// Reads the card's bytes a second time (a zipped card from its archive) and fills
-// card.raceLine for races 1..raceCount from each race's post-position-1 record (the last
-// one when there are several); a race without one takes its first record, so every race
-// can be chosen.
+// Fills card.raceLine for races 1..raceCount from each race's post-position-1 record (the
+// last one when there are several); a race without one takes its first record, so every
+// race can be chosen. The lines rest only on data-file fields, which a load keeps as the
+// file holds them, so the card just loaded is read rather than the file a second time.
 void buildRaceLines(Card& card);
 
 }  // namespace kestravo

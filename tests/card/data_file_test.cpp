@@ -122,6 +122,27 @@ TEST(DataFile, AScratchFileIsNeverTakenForACard) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 5);
 }
 
+// A load reuses the memory of the card before it: nothing of that card may show through.
+TEST(DataFile, ALoadAfterAnotherReadsOnlyItsOwnFile) {
+  TempFolder dir;
+  const std::string wide = dir.write(
+      "WIDE.DRF", CardBuilder().entry(1, 1, "A").set(900, "x").entry(1, 2, "B").entry(2, 1).text());
+  const std::string narrow = dir.write("NARROW.DRF", "1,2,3\r\n,,\"\"\r\n");
+  Card reused, fresh;
+  load(reused, wide);
+  load(reused, narrow);
+  load(fresh, narrow);
+  ASSERT_EQ(reused.entryCount(), 2);
+  for (int row = 0; row <= 3; ++row) {
+    for (int c = 1; c < kColumnCount; ++c) {
+      ASSERT_EQ(reused.matrix.text(row, c), fresh.matrix.text(row, c)) << row << " " << c;
+    }
+  }
+  load(reused, wide);
+  EXPECT_EQ(reused.entryCount(), 3);
+  EXPECT_EQ(reused.matrix.text(1, 900), "x");
+}
+
 TEST(DataFile, AnEmptyPathLoadsAnEmptyCardWithoutAScratchFile) {
   Card card;
   const LoadProblems problems = load(card, "");

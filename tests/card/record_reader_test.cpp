@@ -91,6 +91,33 @@ TEST(RecordReader, StopsAtTheRecordLimit) {
   EXPECT_FALSE(readRecords("a\n\n\n\nb\n", 1, 2).truncated);
 }
 
+// The record count that decides a refusal is told from the record ends alone, by the same
+// rules as the reading: each row, at its limit, agrees with what the reader finds.
+TEST(RecordReader, TellsMoreRecordsThanALimitWithoutDecoding) {
+  const struct {
+    const char* name;
+    std::string data;
+    int limit;
+    bool more;
+  } rows[] = {
+      {"two", "a\nb\n", 1, true},
+      {"twoatlimit", "a\nb\n", 2, false},
+      {"blanklines", "a\n\n  \t\r\n\nb\n", 2, false},
+      {"breaksinquotes", "\"x\ny\r\nz\",1\nb\n", 2, false},
+      {"breaksinquotesover", "\"x\ny\r\nz\",1\nb\n", 1, true},
+      {"quotedbreakpastfirstfield", "a,\"b\r\nc\",d\r\ne\r\n", 2, false},
+      {"quoteinsidefield", "x\"y\nz\n", 1, true},
+      {"ctrlz", "a\x1a\nb\nc\n", 1, false},
+      {"unclosedquote", "a\n\"b\nc\nd\n", 2, false},
+      {"none", "", 0, false},
+      {"nofinalend", "a\r\nb", 1, true},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(moreRecordsThan(row.data, row.limit), row.more) << row.name;
+    EXPECT_EQ(readRecords(row.data, 3, row.limit).truncated, row.more) << row.name;
+  }
+}
+
 TEST(RecordReader, FieldOutsideTheTableIsEmpty) {
   const RecordTable t = readRecords("a,b\r\n", 2, 10);
   EXPECT_EQ(t.field(0, 1), "");
@@ -99,12 +126,84 @@ TEST(RecordReader, FieldOutsideTheTableIsEmpty) {
   EXPECT_EQ(t.field(1, 0), "");
 }
 
+// Runs of empty fields end exactly at, just before and just after the last field wanted,
+// wherever that falls against the blocks the reader takes them in.
+TEST(RecordReader, EmptyFieldsUpToTheLastWanted) {
+  for (const int fields : {1, 63, 64, 65, 127, 128, 129}) {
+    for (const int commas : {fields - 1, fields, fields + 1, 2 * fields + 70}) {
+      if (commas < 0) continue;
+      const std::string line = std::string(static_cast<std::size_t>(commas), ',') + "z";
+      const RecordTable t = readRecords(line + "\r\n" + line + "\r\nnext\r\n", fields, 10);
+      ASSERT_EQ(t.recordCount, 3) << fields << " " << commas;
+      for (int r = 1; r <= 2; ++r) {
+        for (int f = 1; f <= fields; ++f) {
+          ASSERT_EQ(t.field(r, f), f == commas + 1 ? "z" : "") << fields << " " << commas;
+        }
+      }
+      EXPECT_EQ(t.field(3, 1), "next");
+    }
+  }
+}
+
 TEST(RecordReader, ManyFieldsPastTheLastAreDropped) {
   std::string line(100000, ',');
   line += "\r\nx\r\n";
   const RecordTable t = readRecords(line, 3, 10);
   ASSERT_EQ(t.recordCount, 2);
   EXPECT_EQ(t.field(2, 1), "x");
+}
+
+// Long records are read in blocks of bytes; each kind of field must read the same wherever it
+// falls against the blocks' edges, and a field that needs care must not upset its neighbours.
+TEST(RecordReader, EveryKindOfFieldReadsTheSameAtEveryPlaceInALongRecord) {
+  struct Kind {
+    std::string raw;
+    std::string value;
+  };
+  const Kind kinds[] = {
+      {"85", "85"},
+      {"", ""},
+      {"\"Clm 25000\"", "Clm 25000"},
+      {"\"Swept by, drew off\"", "Swept by, drew off"},
+      {"\"\"", ""},
+      {"  7", "7"},
+      {"  \"q\"", "q"},
+      {"\"a\" \t", "a"},
+      {"a\tb", "ab"},
+      {"ab\"c", "ab\"c"},
+      {"\"x\r\ny\"", "x\r\ny"},
+      {"\", ,\"", ", ,"},
+      {"kept  ", "kept  "},
+      {std::string(70, 'w'), std::string(70, 'w')},
+      {"\"" + std::string(70, 'v') + "\"", std::string(70, 'v')},
+  };
+  const int kindCount = static_cast<int>(std::size(kinds));
+  for (int shift = 0; shift < 140; ++shift) {
+    // `shift` one-byte fields in front move every kind across the block edges.
+    std::string line;
+    std::vector<std::string> expected(static_cast<std::size_t>(shift), "1");
+    for (int i = 0; i < shift; ++i) line += "1,";
+    for (int k = 0; k < 3 * kindCount; ++k) {
+      const Kind& kind = kinds[(k * 7 + shift) % kindCount];
+      line += kind.raw + ",";
+      expected.push_back(kind.value);
+    }
+    line += "last";
+    expected.push_back("last");
+    const int fields = static_cast<int>(expected.size());
+    const RecordTable t = readRecords(line + "\r\n" + line + "\n", fields, 10);
+    ASSERT_EQ(t.recordCount, 2) << shift;
+    for (int r = 1; r <= 2; ++r) {
+      for (int f = 1; f <= fields; ++f) {
+        ASSERT_EQ(t.field(r, f), expected[static_cast<std::size_t>(f - 1)])
+            << "shift " << shift << " record " << r << " field " << f;
+      }
+    }
+    // Fewer fields wanted than the record has: the rest is passed over up to the record end.
+    const RecordTable shorter = readRecords(line + "\r\nnext\r\n", fields / 2, 10);
+    ASSERT_EQ(shorter.recordCount, 2) << shift;
+    EXPECT_EQ(shorter.field(2, 1), "next") << shift;
+  }
 }
 
 }  // namespace

@@ -154,6 +154,34 @@ TEST_F(SampleCard, DumpGivesEveryFieldOfTheFile) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("KSV1208.tch")));
 }
 
+// Counts what a command writes, and the largest piece it hands over at once.
+class WriteRecorder : public std::streambuf {
+ public:
+  std::size_t total = 0;
+  std::size_t largest = 0;
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize n) override {
+    total += static_cast<std::size_t>(n);
+    largest = std::max(largest, static_cast<std::size_t>(n));
+    return n;
+  }
+  int_type overflow(int_type c) override {
+    if (!traits_type::eq_int_type(c, traits_type::eof())) xsputn(nullptr, 1);
+    return traits_type::not_eof(c);
+  }
+};
+
+// A dump is written as it goes: however large the card, no piece of it is held whole.
+TEST_F(SampleCard, DumpWritesAsItGoes) {
+  WriteRecorder recorder;
+  std::ostream out(&recorder);
+  std::ostringstream err;
+  ASSERT_EQ(cli::run({"dump", card}, out, err), 0);
+  EXPECT_GT(recorder.total, std::size_t{1'000'000});
+  EXPECT_LE(recorder.largest, std::size_t{256 * 1024});
+}
+
 TEST_F(SampleCard, AScratchFileBesideTheCardIsApplied) {
   const Result before = run({"race", card, "1"});
   std::string marks = readFile(dir.file("KSV1208.tch"));

@@ -3,30 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdlib>
-#include <new>
 
 #include "format/mask.h"
-
-namespace {
-std::size_t allocations = 0;
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "support/allocation_counter.h"
 
 namespace kestravo {
 namespace {
 
 std::size_t allocationsFor(std::string_view mask, long double value) {
-  const std::size_t before = allocations;
+  const std::size_t before = testing::allocationCount.allocations;
   const std::string s = Format(mask, value);
-  return allocations - before;
+  return testing::allocationCount.allocations - before;
 }
 
 TEST(Format, AllocatesOnlyTheResult) {

@@ -109,5 +109,104 @@ TEST(Digits19, SmallWholeNumbersAndShortFractions) {
   }
 }
 
+// The long way round, as a mask rounds: the C library's 19 digits, then half to even at the
+// last place, as a count of that place's units.
+std::string unitsFromPrintfDigits(long double v, int decimals) {
+  Digits19 d{};
+  printfDigits19(v, d);
+  const long long keep = d.exponent + 1LL + decimals;
+  if (keep < 0) return "0";
+  if (keep >= 19) return std::string(d.digit, 19) + std::string(keep - 19, '0');
+  std::string kept(d.digit, static_cast<std::size_t>(keep));
+  const std::string dropped(d.digit + keep, d.digit + 19);
+  const bool tie = dropped.find_first_not_of('0', 1) == std::string::npos && dropped[0] == '5';
+  const bool lastOdd = !kept.empty() && (kept.back() - '0') % 2 == 1;
+  if (dropped[0] > '5' || (dropped[0] == '5' && (!tie || lastOdd))) {
+    int i = static_cast<int>(kept.size()) - 1;
+    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+      kept[static_cast<std::size_t>(i--)] = '0';
+    if (i < 0) {
+      kept.insert(kept.begin(), '1');
+    } else {
+      ++kept[static_cast<std::size_t>(i)];
+    }
+  }
+  return kept.empty() ? "0" : kept;
+}
+
+std::string shortCut(long double v, int decimals) {
+  uint64_t units = 0;
+  if (!unitsWithoutDigits(v, decimals, units)) return "declined";
+  return std::to_string(units);
+}
+
+TEST(UnitsWithoutDigits, AnswersOrDeclinesAsTheDigitsWould) {
+  const struct {
+    long double value;
+    int decimals;
+    const char* expected;
+  } rows[] = {
+      {85, 0, "85"},
+      {84.5L, 0, "84"},  // exact halves go to the even neighbour
+      {85.5L, 0, "86"},
+      {12.25L, 1, "122"},
+      {12.75L, 1, "128"},
+      {12.251L, 1, "123"},
+      {0.004L, 2, "0"},
+      {0.006L, 2, "1"},
+      {0.5L, 0, "0"},
+      {99.96L, 1, "1000"},
+      {1e-40L, 2, "0"},
+      // 2.675 lies a hair below the half in binary, but its 19 digits make it an exact half:
+      // only the digits can tell, so the short cut declines.
+      {2.675L, 2, "declined"},
+      {static_cast<long double>(uint64_t{1} << 59), 0, "declined"},
+      {static_cast<long double>(uint64_t{1} << 59) - 1, 0, "576460752303423487"},
+      {1e17L, 2, "declined"},
+      {1e300L, 0, "declined"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(shortCut(row.value, row.decimals), row.expected)
+        << static_cast<double>(row.value) << " to " << row.decimals;
+    EXPECT_EQ(unitsFromPrintfDigits(row.value, row.decimals),
+              std::string(row.expected) == "declined"
+                  ? unitsFromPrintfDigits(row.value, row.decimals)
+                  : row.expected);
+  }
+}
+
+TEST(UnitsWithoutDigits, AgreesWithTheDigitsOnRandomFigures) {
+  std::mt19937_64 rng(1546);
+  int answered = 0;
+  for (int n = 0; n < 200000; ++n) {
+    long double v = 0;
+    switch (n % 4) {
+      case 0:  // any significand, magnitudes from tiny to past the short cut's reach
+        v = std::ldexp(static_cast<long double>(rng() | (uint64_t{1} << 63)),
+                       static_cast<int>(rng() % 200) - 190);
+        break;
+      case 1:  // a quotient of whole numbers, as averages and percentages are
+        v = static_cast<long double>(rng() % 100000) / static_cast<long double>(rng() % 997 + 1);
+        break;
+      case 2:  // an exact half at a decimal place, or one of its neighbours
+        v = (static_cast<long double>(rng() % 1000000) + 0.5L) / 100;
+        if (rng() % 2) v = std::nextafter(v, rng() % 2 ? 1e9L : 0.0L);
+        break;
+      default:  // a short decimal
+        v = static_cast<long double>(rng() % 10000000) / 1000;
+        break;
+    }
+    if (v <= 0) continue;
+    const int decimals = static_cast<int>(rng() % 5);
+    const std::string fast = shortCut(v, decimals);
+    if (fast == "declined") continue;
+    ASSERT_EQ(fast, unitsFromPrintfDigits(v, decimals))
+        << static_cast<double>(v) << " to " << decimals;
+    ++answered;
+  }
+  // The short cut exists to answer nearly every figure a card holds.
+  EXPECT_GT(answered, 150000);
+}
+
 }  // namespace
 }  // namespace kestravo::detail

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace kestravo {
 namespace {
@@ -121,6 +122,25 @@ TEST(NumericValue, ShortCutAgreesWithFullConversion) {
     }
     ASSERT_EQ(numericValue(text), referenceValue(text)) << text;
     ASSERT_EQ(numericValue(text), detail::convertDecimalSlow(text)) << text;
+    // Cells often hold figures laid out with blanks in front.
+    const std::string padded = std::string(1 + rng() % 3, ' ') + text;
+    ASSERT_EQ(numericValue(padded), referenceValue(padded)) << padded;
+  }
+}
+
+// Every text of one or two characters that a cell could hold reads as numericValue reads it,
+// down to the sign of a zero.
+TEST(CellValue, AgreesWithNumericValueOnEveryShortText) {
+  const std::string alphabet = "0123456789 .-+eE\tx";
+  std::vector<std::string> texts = {""};
+  for (char a : alphabet) {
+    texts.emplace_back(1, a);
+    for (char b : alphabet) texts.push_back(std::string{a, b});
+  }
+  for (const std::string& text : texts) {
+    const long double expected = numericValue(text);
+    EXPECT_EQ(cellValue(text), expected) << "[" << text << "]";
+    EXPECT_EQ(std::signbit(cellValue(text)), std::signbit(expected)) << "[" << text << "]";
   }
 }
 

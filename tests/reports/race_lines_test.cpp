@@ -4,6 +4,7 @@
 
 #include "card/columns.h"
 #include "card/data_file.h"
+#include "card/record_reader.h"
 #include "support/card_builder.h"
 
 namespace kestravo {
@@ -38,7 +39,11 @@ TEST(RaceLines, RestrictionLetters) {
   for (const Row& r : rows) EXPECT_EQ(restrictionText(r.code), r.text) << r.code;
 }
 
-RecordTable oneRecord(CardBuilder& b) { return readRecords(b.text(), kFieldCount, 10); }
+CardMatrix oneRecord(CardBuilder& b) {
+  CardMatrix m;
+  m.load(readRecords(b.text(), kFieldCount, 10));
+  return m;
+}
 
 TEST(RaceLines, ConditionsLineLayout) {
   CardBuilder b;
@@ -99,7 +104,7 @@ TEST(RaceLines, EachRaceTakesItsPostPositionOneRecord) {
   EXPECT_NE(card.raceLine[4].find("AGAIN"), std::string::npos);
 }
 
-TEST(RaceLines, AnUnreadableFileLeavesTheLinesEmpty) {
+TEST(RaceLines, ACardWithNoEntriesLeavesTheLinesEmpty) {
   Card card;
   card.raceCount = 2;
   card.dataFilePath = "/nonexistent/KSV1208.DRF";
