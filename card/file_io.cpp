@@ -268,13 +268,15 @@ ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string
   }
   if (static_cast<unsigned long long>(seen.st_size) > limit) return fail(ReadStatus::kTooLarge);
   // Read straight into the result, over whatever it held: a reload reads the card into the
-  // room the last one left, without clearing it first. A file that is still growing is read
-  // on in chunks up to the limit.
-  std::size_t chunk = static_cast<std::size_t>(seen.st_size) + 1;
+  // room the last one left, without clearing it first. The room is one byte more than the
+  // file, so the end shows without growing it; a file that is still growing is read on in
+  // chunks up to the limit.
+  const std::size_t expected = static_cast<std::size_t>(seen.st_size) + 1;
+  if (out.size() < expected) out.resize(expected);
   std::size_t have = 0;
   for (;;) {
-    if (out.size() < have + chunk) out.resize(have + chunk);
-    const ssize_t n = ::read(file.get(), out.data() + have, chunk);
+    if (have == out.size()) out.resize(have + (std::size_t{1} << 16));
+    const ssize_t n = ::read(file.get(), out.data() + have, out.size() - have);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return fail(ReadStatus::kCannotOpen);
     have += static_cast<std::size_t>(n);
@@ -283,7 +285,6 @@ ReadStatus readWholeFile(const std::string& path, std::size_t limit, std::string
       out.resize(have);
       return ReadStatus::kOk;
     }
-    chunk = std::size_t{1} << 16;
   }
 }
 
