@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
-#include <mutex>
 
 #include "card/file_io.h"
 
@@ -145,28 +144,6 @@ ZipCard readCardFromBytes(const std::string& bytes, std::string_view wanted, std
   return card;
 }
 
-// The last card read. Opening a card reads it twice, for the card and for its race lines,
-// and every computation after a scratch reads it again: the same archive bytes give the
-// same card without inflating it once more, which costs as much as reading it plain.
-struct LastCard {
-  std::mutex guard;
-  std::string archive;
-  ZipCard card;
-};
-
-LastCard& lastCard() {
-  static LastCard last;
-  return last;
-}
-
-bool isLastCard(const LastCard& last, const std::string& bytes, std::string_view wanted,
-                std::size_t limit) {
-  const bool named =
-      wanted.empty() ? last.card.cardNames.size() == 1 : wanted == last.card.memberName;
-  return last.card.status == ZipCard::Status::kOk && named && last.card.text.size() <= limit &&
-         last.archive == bytes;
-}
-
 }  // namespace
 
 ZipCard readCardFromZip(const std::string& path, std::string_view wanted, std::size_t limit) {
@@ -179,15 +156,7 @@ ZipCard readCardFromZip(const std::string& path, std::string_view wanted, std::s
     case ReadStatus::kOk:
       break;
   }
-  LastCard& last = lastCard();
-  const std::lock_guard<std::mutex> lock(last.guard);
-  if (isLastCard(last, bytes, wanted, limit)) return last.card;
-  ZipCard card = readCardFromBytes(bytes, wanted, limit);
-  if (card.status == ZipCard::Status::kOk) {
-    last.archive = std::move(bytes);
-    last.card = card;
-  }
-  return card;
+  return readCardFromBytes(bytes, wanted, limit);
 }
 
 std::string zipCardMessage(const ZipCard& card, const std::string& path) {

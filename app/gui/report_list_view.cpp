@@ -217,7 +217,7 @@ int ReportListView::firstSelectedRow() const {
 void ReportListView::enableCopy() {
   // A shortcut of the list itself comes before the table's own Ctrl+C, which would copy
   // only the cell that has the focus.
-  auto* copy = new QAction(QStringLiteral("COPY"), this);
+  auto* copy = new QAction(QStringLiteral("Copy"), this);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetShortcut);
   connect(copy, &QAction::triggered, this, &ReportListView::copyRows);

@@ -54,11 +54,11 @@ class ReportListView : public QTableView {
   // The first selected row in list order, or -1 when none is selected.
   int firstSelectedRow() const;
 
-  // Lets Ctrl+C and the context menu's COPY put the list on the clipboard for a
+  // Lets Ctrl+C and the context menu's Copy put the list on the clipboard for a
   // spreadsheet: the titles, then the selected rows, or every row when none is selected,
   // as tab-separated text.
   void enableCopy();
-  // What COPY puts on the clipboard.
+  // What Copy puts on the clipboard.
   std::string copiedText() const;
   void copyRows();
 

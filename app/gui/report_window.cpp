@@ -101,9 +101,9 @@ ReportWindow::ReportWindow(const QString& caption, const ReportGeometry& geometr
   verticalScrollBar()->setSingleStep(standard.lineSpacing());
   horizontalScrollBar()->setSingleStep(standard.averageCharWidth());
 
-  addKeepingAction("COPY", QKeySequence::Copy, &ReportWindow::copyText);
-  addKeepingAction("SAVE AS TEXT...", QKeySequence::Save, &ReportWindow::saveAsText);
-  addKeepingAction("PRINT...", QKeySequence::Print, &ReportWindow::printReport);
+  addKeepingAction("Copy", QKeySequence::Copy, &ReportWindow::copyText);
+  addKeepingAction("Save as text...", QKeySequence::Save, &ReportWindow::saveAsText);
+  addKeepingAction("Print...", QKeySequence::Print, &ReportWindow::printReport);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -451,7 +451,7 @@ TEST(CardPicker, ListsTheNamesAndGivesTheOneChosen) {
   EXPECT_EQ(gui::askForCardInArchive(names, nullptr), "");
 }
 
-// What a spreadsheet gets from COPY: titles and rows, cells joined by tabs, a line each.
+// What a spreadsheet gets from Copy: titles and rows, cells joined by tabs, a line each.
 std::string tabLines(const std::vector<std::string>& titles, const std::vector<TextRow>& rows) {
   const auto line = [](const TextRow& cells) {
     std::string text;
@@ -469,7 +469,7 @@ std::string clipboardText() {
 
 QAction* copyAction(const QWidget* list) {
   for (QAction* action : list->actions()) {
-    if (action->text() == "COPY") return action;
+    if (action->text() == "Copy") return action;
   }
   return nullptr;
 }

@@ -263,7 +263,7 @@ TEST_F(ReportWindowTest, OffersCopySaveAndPrintOnItsContextMenu) {
                           page->mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(page, &click);
   EXPECT_EQ(offered.join(", ").toStdString(),
-            "COPY Ctrl+C, SAVE AS TEXT... Ctrl+S, PRINT... Ctrl+P");
+            "Copy Ctrl+C, Save as text... Ctrl+S, Print... Ctrl+P");
 }
 
 TEST_F(ReportWindowTest, CopiesAndSavesTheText) {
