@@ -32,6 +32,9 @@ class KeyStatCategories {
   int first_;
 };
 
+// Distances are given in yards; furlongs are what a handicapper reads.
+inline constexpr long double kYardsPerFurlong = 220;
+
 namespace field {
 // Today's race.
 inline constexpr int kFirst = 1;

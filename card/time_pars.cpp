@@ -14,7 +14,6 @@ namespace kestravo {
 
 namespace {
 
-constexpr long double kYardsPerFurlong = 220;
 constexpr long double kParFigure = 115;      // a run in exactly par time
 constexpr long double kPointsPerSecond = 5;  // each second off par
 

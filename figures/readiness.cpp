@@ -11,7 +11,6 @@ namespace kestravo {
 
 namespace {
 
-constexpr long double kYardsPerFurlong = 220;
 // SEL: back within a fortnight or so, carrying no more than 120 lb.
 constexpr long double kBackQuicklyDays = 15;
 constexpr long double kSelMaxWeight = 120;

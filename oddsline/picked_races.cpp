@@ -14,7 +14,6 @@ namespace kestravo {
 
 namespace {
 
-constexpr long double kYardsPerFurlong = 220;
 constexpr long double kPurseThousands = 1000;
 constexpr const char* kNotOneRace = "***";
 

@@ -10,8 +10,6 @@ namespace kestravo {
 
 namespace {
 
-constexpr long double kYardsPerFurlong = 220;
-
 char letterAt(std::string_view code, std::size_t i) { return i < code.size() ? code[i] : '\0'; }
 
 std::string_view ageText(char letter) {

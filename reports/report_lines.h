@@ -66,7 +66,6 @@ long double openRaceReport(ReportCanvas& canvas, const Card& card, std::string_v
 // A YYYYMMDD date as MM-DD-YY; a shorter text gives the characters it has.
 std::string monthDayYear(std::string_view date);
 
-inline constexpr long double kYardsPerFurlong = 220;
 // A distance in yards as furlongs; an about-distance's minus sign is dropped.
 long double furlongs(long double yards);
 
