@@ -1,10 +1,13 @@
 #include "app/angle_lists.h"
 
+#include "card/single.h"
+
 #include <cctype>
 
 #include "app/controls.h"
 #include "app/trainer_reports.h"
 #include "card/fields.h"
+#include "card/single.h"
 
 namespace kestravo {
 
@@ -12,7 +15,7 @@ namespace {
 
 // A favourite on the morning line (5-2 or shorter) whose figures give three or more
 // vulnerability points.
-constexpr long double kMostFavoriteOdds = 2.5L;
+constexpr long double kMostFavoriteOdds = single(2.5f);
 constexpr long double kLeastVulnerabilityPoints = 3;
 
 }  // namespace

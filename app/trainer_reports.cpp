@@ -30,8 +30,10 @@ constexpr ReportWindow kKeyTrainerWindow{
 
 // A category says something about the trainer when it wins often or seldom, and only when
 // the trainer has started horses in it.
+constexpr long double kOftenWins = 20;  // win percentage
+constexpr long double kSeldomWins = 5;  // win percentage
 bool telling(long double winPercent, long double starts) {
-  return (winPercent >= 20 || winPercent <= 5) && starts > 0;
+  return (winPercent >= kOftenWins || winPercent <= kSeldomWins) && starts > 0;
 }
 
 }  // namespace

@@ -14,6 +14,9 @@ namespace kestravo {
 
 namespace {
 
+// A key-statistic category that wins this often is worth a look whatever it pays.
+constexpr long double kStrongWinPercent = 15;
+
 // Each screen has always worked out its win percentage its own way, and the differences
 // show: the jockey's adds a hundredth so that an exact half rounds up, the trainer's is
 // rounded to a whole number first, an exact half going to the even neighbour.
@@ -108,7 +111,7 @@ void printKeyStatRows(ReportCanvas& canvas, const CardMatrix& m, int row) {
   const ReportColour defaultBackground = ReportColour::defaultBackground();
   constexpr KeyStatCategories keys = field::kKeyStats;
   for (int c = 0; c < KeyStatCategories::kCount; ++c) {
-    const bool worthALook = m.value(row, keys.winPercent(c)) >= 15 ||
+    const bool worthALook = m.value(row, keys.winPercent(c)) >= kStrongWinPercent ||
                             (m.value(row, keys.returnOnInvestment(c)) > 0 && !m.scratched(row));
     canvas.setColours(defaultText, worthALook ? kKeyStatHighlight : defaultBackground);
     const bool started = m.value(row, keys.starts(c)) > 0;

@@ -68,7 +68,7 @@ void TextGrid::setColours(ReportColour text, ReportColour background) {
   target().colours.push_back({cursor(), text, background});
 }
 
-void TextGrid::print(std::string_view text) { target().current += text; }
+void TextGrid::print(std::string_view text) { target().current += oneLine(text); }
 
 void TextGrid::tab(int column) {
   if (column < 1) {

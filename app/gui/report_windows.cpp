@@ -1,5 +1,7 @@
 #include "app/gui/report_windows.h"
 
+#include "reports/padding.h"
+
 namespace kestravo::gui {
 
 void ReportWindows::open(const std::string& caption, const ReportGeometry& geometry) {
@@ -21,7 +23,7 @@ void ReportWindows::setColours(ReportColour text, ReportColour background) {
 }
 
 void ReportWindows::print(std::string_view text) {
-  if (current_) current_->print(text);
+  if (current_) current_->print(oneLine(text));
 }
 
 void ReportWindows::tab(int column) {

@@ -37,6 +37,9 @@ TEST(TextGrid, TabNewLineAndLastLine) {
        [](TextGrid& g) { g.print("A"), g.newLine(), g.tab(20); }, "A"},
       {"empty lines inside a report are kept",
        [](TextGrid& g) { g.newLine(), g.newLine(), g.print("A"); }, "\n\nA"},
+      {"a line break inside a cell shows as a blank and keeps the columns",
+       [](TextGrid& g) { g.print("HARBOR\r\nEMBER\t"), g.tab(15), g.print("3.5"); },
+       "HARBOR  EMBER 3.5"},
       {"nothing drawn", [](TextGrid&) {}, ""},
   };
   for (const Row& r : rows) {
