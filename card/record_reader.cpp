@@ -168,9 +168,17 @@ class Decoder : RecordBounds {
         text_(table.text.data()),
         maxRecords_(maxRecords) {}
 
-  void run() {
+  // With `refuseMore`, data of more than maxRecords records is only told (truncated, no
+  // record read) before any span is allocated.
+  void run(bool refuseMore) {
+    const std::size_t bound = mostRecords();
+    if (refuseMore && bound > static_cast<std::size_t>(maxRecords_) &&
+        RecordBounds(s_, end_).moreRecordsThan(maxRecords_)) {
+      t_.truncated = true;
+      return;
+    }
     // The spans are allocated once instead of growing record by record.
-    const std::size_t most = std::min(mostRecords(), static_cast<std::size_t>(maxRecords_) + 1);
+    const std::size_t most = std::min(bound, static_cast<std::size_t>(maxRecords_) + 1);
     t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
@@ -412,15 +420,29 @@ RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
   return readRecords(std::move(data), fieldsPerRecord, maxRecords, SpanList());
 }
 
-RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
+namespace {
+
+RecordTable decode(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans,
+                   bool refuseMore) {
   RecordTable table;
   table.spans = std::move(spans);
   table.spans.clear();
   table.fieldsPerRecord = fieldsPerRecord < 1 ? 1 : fieldsPerRecord;
   if (const std::size_t z = data.find(kCtrlZ); z != std::string::npos) data.resize(z);
   table.text = std::move(data);
-  Decoder(table, maxRecords < 0 ? 0 : maxRecords).run();
+  Decoder(table, maxRecords < 0 ? 0 : maxRecords).run(refuseMore);
   return table;
+}
+
+}  // namespace
+
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
+  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), false);
+}
+
+RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,
+                                  SpanList spans) {
+  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), true);
 }
 
 }  // namespace kestravo
