@@ -36,13 +36,13 @@ LoadProblems readInto(Card& card) {
   if (!readCardText(card, data, problems)) return problems;
   // A file past the record limit is told by its record ends alone, before any of it is
   // decoded: the refusal costs one pass over the bytes and no memory beyond them.
-  if (moreRecordsThan(data, kMaxDataFileRecords)) {
+  RecordTable records = readRecordsUnlessMore(std::move(data), kFieldCount, kMaxDataFileRecords,
+                                              std::move(buffers.spans));
+  if (records.truncated) {
     problems.messages.push_back("THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " +
                                 card.dataFilePath);
     return problems;
   }
-  RecordTable records =
-      readRecords(std::move(data), kFieldCount, kMaxDataFileRecords, std::move(buffers.spans));
   problems.dataFileRead = true;
   card.matrix.load(std::move(records));
   card.raceCount = highestRace(card.matrix);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -168,9 +169,17 @@ class Decoder : RecordBounds {
         text_(table.text.data()),
         maxRecords_(maxRecords) {}
 
-  void run() {
+  // With `refuseMore`, data of more than maxRecords records is only told (truncated, no
+  // record read) before any span is allocated.
+  void run(bool refuseMore) {
+    const std::size_t bound = mostRecords();
+    if (refuseMore && bound > static_cast<std::size_t>(maxRecords_) &&
+        RecordBounds(s_, end_).moreRecordsThan(maxRecords_)) {
+      t_.truncated = true;
+      return;
+    }
     // The spans are allocated once instead of growing record by record.
-    const std::size_t most = std::min(mostRecords(), static_cast<std::size_t>(maxRecords_) + 1);
+    const std::size_t most = std::min(bound, static_cast<std::size_t>(maxRecords_) + 1);
     t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
@@ -329,10 +338,22 @@ class Decoder : RecordBounds {
         // A block holds at most 64 commas: with room for more spans than that, no field of
         // the block can be the last one wanted, and the loop need not ask.
         if (last - out > static_cast<std::ptrdiff_t>(kBlock)) {
-          for (; ends != 0; ends &= ends - 1) {
+          while (ends != 0) {
             const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
-            *out++ = FieldSpan{base + from, comma - from};
-            from = comma + 1;
+            if (comma != from) {
+              *out++ = FieldSpan{base + from, comma - from};
+              from = comma + 1;
+              ends &= ends - 1;
+              continue;
+            }
+            // Most fields of a card are empty, in long runs of commas: a run is written whole.
+            const std::uint64_t after = ~(ends >> from);
+            const auto run = after == 0 ? static_cast<std::uint32_t>(kBlock)
+                                        : static_cast<std::uint32_t>(__builtin_ctzll(after));
+            putEmptySpans(out, base + from, run);
+            out += run;
+            from += run;
+            ends = from < kBlock ? ends & (~std::uint64_t{0} << from) : 0;
           }
         }
         for (; ends != 0; ends &= ends - 1) {
@@ -362,6 +383,18 @@ class Decoder : RecordBounds {
   }
 
 #if defined(__SSE2__)
+  // The spans of `count` empty fields whose commas stand from `at` on, two at a time.
+  // Precondition: out has room for count + 1 spans (the last pair may write one beyond).
+  static void putEmptySpans(FieldSpan* out, std::uint32_t at, std::uint32_t count) {
+    static_assert(sizeof(FieldSpan) == 8 && offsetof(FieldSpan, size) == 4);
+    __m128i pair = _mm_set_epi32(0, static_cast<int>(at + 1), 0, static_cast<int>(at));
+    const __m128i two = _mm_set_epi32(0, 2, 0, 2);
+    for (std::uint32_t i = 0; i < count; i += 2) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), pair);
+      pair = _mm_add_epi32(pair, two);
+    }
+  }
+
   Block classify(std::size_t p) const {
     const __m128i comma = _mm_set1_epi8(',');
     const __m128i quote = _mm_set1_epi8('"');
@@ -412,15 +445,29 @@ RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
   return readRecords(std::move(data), fieldsPerRecord, maxRecords, SpanList());
 }
 
-RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
+namespace {
+
+RecordTable decode(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans,
+                   bool refuseMore) {
   RecordTable table;
   table.spans = std::move(spans);
   table.spans.clear();
   table.fieldsPerRecord = fieldsPerRecord < 1 ? 1 : fieldsPerRecord;
   if (const std::size_t z = data.find(kCtrlZ); z != std::string::npos) data.resize(z);
   table.text = std::move(data);
-  Decoder(table, maxRecords < 0 ? 0 : maxRecords).run();
+  Decoder(table, maxRecords < 0 ? 0 : maxRecords).run(refuseMore);
   return table;
+}
+
+}  // namespace
+
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
+  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), false);
+}
+
+RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,
+                                  SpanList spans) {
+  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), true);
 }
 
 }  // namespace kestravo

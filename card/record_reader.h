@@ -65,6 +65,12 @@ RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
 // The same, filling `spans` (emptied first) so that the room it has is used again.
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans);
 
+// The same, unless the data holds more than `maxRecords` records: then nothing is decoded,
+// `truncated` is set with no record read, and no room is taken beyond the text. A refusal costs
+// one pass over the record ends, and a load that is not refused pays for no second one.
+RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,
+                                  SpanList spans);
+
 // Whether the data holds more than `limit` records, by the same rules, told from the record
 // ends alone: nothing is decoded or kept, and reading stops at the record past the limit.
 bool moreRecordsThan(const std::string& data, int limit);

@@ -45,9 +45,9 @@ constexpr std::array<TrackRow, 99> TrackTable = {{
     {"PEN", "12"},       {"TP", "3"},        {"PID", "-1"},  {"EVT", "17"},
 }};
 
-// The table is walked for every workout of every horse. A code of up to seven characters,
-// packed with its length into one word, compares in one step; 0 stands for a code that no
-// row can match (empty, or longer than any track code).
+// Every workout of every horse looks its track up. A code of up to seven characters, packed
+// with its length into one word, compares in one step; 0 stands for a code that no row can
+// match (empty, or longer than any track code).
 constexpr std::uint64_t packCode(std::string_view code) {
   if (code.empty() || code.size() > 7) return 0;
   std::uint64_t key = static_cast<std::uint64_t>(code.size()) << 56;
@@ -66,15 +66,49 @@ constexpr auto kTrackKeys = [] {
   return keys;
 }();
 
+// Every code's two answers, for a work on the training track and for any other work, found in
+// a table of slots by the packed code instead of walking the rows: the first row of a code
+// answers for the training track, its first row without the "TR" condition for the others.
+struct TrackSlot {
+  std::uint64_t key = 0;  // 0: an empty slot
+  std::string_view trainingValue = "0";
+  std::string_view plainValue = "0";
+  bool plainFound = false;
+};
+
+constexpr std::size_t kTrackSlotCount = 256;  // a power of two, well over twice the rows
+
+constexpr std::size_t firstSlot(std::uint64_t key) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 56) & (kTrackSlotCount - 1);
+}
+
+constexpr auto kTrackSlots = [] {
+  std::array<TrackSlot, kTrackSlotCount> slots{};
+  for (std::size_t i = 0; i < TrackTable.size(); ++i) {
+    std::size_t at = firstSlot(kTrackKeys[i]);
+    while (slots[at].key != 0 && slots[at].key != kTrackKeys[i]) at = (at + 1) % kTrackSlotCount;
+    TrackSlot& slot = slots[at];
+    if (slot.key == 0) {
+      slot.key = kTrackKeys[i];
+      slot.trainingValue = TrackTable[i].value;
+    }
+    if (!slot.plainFound && !TrackTable[i].trainingTrackOnly) {
+      slot.plainValue = TrackTable[i].value;
+      slot.plainFound = true;
+    }
+  }
+  return slots;
+}();
+
 }  // namespace
 
 std::string_view trackValue(std::string_view code, std::string_view indicator) {
   const std::uint64_t key = packCode(trimBlanks(code));
   if (key == 0) return "0";
-  const bool training = indicator == kTrainingTrack;
-  for (std::size_t i = 0; i < TrackTable.size(); ++i) {
-    if (kTrackKeys[i] == key && (training || !TrackTable[i].trainingTrackOnly)) {
-      return TrackTable[i].value;
+  for (std::size_t at = firstSlot(key); kTrackSlots[at].key != 0; at = (at + 1) % kTrackSlotCount) {
+    if (kTrackSlots[at].key == key) {
+      return indicator == kTrainingTrack ? kTrackSlots[at].trainingValue
+                                         : kTrackSlots[at].plainValue;
     }
   }
   return "0";

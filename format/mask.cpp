@@ -213,6 +213,48 @@ void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::stri
   if (!p.trailing.empty()) appendLiteral(p.trailing, out);
 }
 
+// Nearly every stored figure has a mask of '#'s with at most one point among them ("###",
+// "##.#") and a value whose rounded units come straight from its binary form: such a figure is
+// laid out here in one piece, as appendUnits lays it. False, with nothing appended, for
+// anything else.
+bool appendPlainFigure(std::string& out, std::string_view mask, long double value) {
+  constexpr std::size_t kRoom = 64;  // the widest mask taken here and 18 decimals, 18 digits
+  constexpr std::size_t kWidestMask = 24;
+  const std::size_t width = mask.size();
+  if (width > kWidestMask) return false;
+  std::size_t whole = 0;
+  while (whole < width && mask[whole] == '#') ++whole;
+  const bool point = whole < width && mask[whole] == '.';
+  const std::size_t decimals = point ? width - whole - 1 : 0;
+  for (std::size_t i = whole + (point ? 1 : 0); i < width; ++i) {
+    if (mask[i] != '#') return false;
+  }
+  if (whole + decimals == 0 || decimals > kMostUnitDecimals) return false;
+  const bool shown = std::isfinite(value) && value != 0;
+  std::uint64_t units = 0;
+  if (shown && !detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(decimals), units)) {
+    return false;
+  }
+  char field[kRoom];
+  char* const end = field + kRoom;
+  std::memset(end - kWidestMask, ' ', kWidestMask);  // the positions a figure leaves over
+  char* o = end;
+  for (std::size_t j = 0; j < decimals; ++j, units /= 10) {
+    *--o = static_cast<char>('0' + units % 10);
+  }
+  if (point) *--o = '.';
+  if (units != 0 || whole > 0) {
+    do {
+      *--o = static_cast<char>('0' + units % 10);
+      units /= 10;
+    } while (units != 0);
+  }
+  if (shown && value < 0) *--o = '-';
+  char* const start = std::min(o, end - width);
+  out.append(start, static_cast<std::size_t>(end - start));
+  return true;
+}
+
 // Each layout appends its text to `out`, so a store can collect many texts in one buffer.
 void appendNumber(const Picture& p, long double value, std::string& out) {
   const bool shown = std::isfinite(value) && value != 0;
@@ -300,6 +342,7 @@ std::string plainNumber(long double value) {
 }  // namespace
 
 void appendFormat(std::string& out, std::string_view mask, long double value) {
+  if (appendPlainFigure(out, mask, value)) return;
   const Picture p = parsePicture(mask);
   switch (p.field) {
     case Field::kNumber:

@@ -115,6 +115,19 @@ TEST(RecordReader, TellsMoreRecordsThanALimitWithoutDecoding) {
   for (const auto& row : rows) {
     EXPECT_EQ(moreRecordsThan(row.data, row.limit), row.more) << row.name;
     EXPECT_EQ(readRecords(row.data, 3, row.limit).truncated, row.more) << row.name;
+    // The refusing read decodes nothing past the limit, and below it reads as readRecords.
+    const RecordTable refusing = readRecordsUnlessMore(row.data, 3, row.limit, SpanList(9));
+    EXPECT_EQ(refusing.truncated, row.more) << row.name;
+    if (row.more) {
+      EXPECT_EQ(refusing.recordCount, 0) << row.name;
+      EXPECT_TRUE(refusing.spans.empty()) << row.name;
+    } else {
+      const RecordTable plain = readRecords(row.data, 3, row.limit);
+      EXPECT_EQ(refusing.recordCount, plain.recordCount) << row.name;
+      for (int r = 1; r <= plain.recordCount; ++r) {
+        for (int f = 1; f <= 3; ++f) EXPECT_EQ(refusing.field(r, f), plain.field(r, f)) << row.name;
+      }
+    }
   }
 }
 
