@@ -316,8 +316,8 @@ void appendLiterals(const Picture& p, std::string& out) {
   putLiteral(p.leading, out.data() + at);
 }
 
-// The plain form of a figure: blank or minus sign, whole digits, and the decimals that its
-// 19 significant digits hold, trailing zeros dropped.
+}  // namespace
+
 std::string plainNumber(long double value) {
   if (!std::isfinite(value) || value == 0) return " 0";
   const detail::Digits19 d = detail::digits19(std::fabs(value));
@@ -338,8 +338,6 @@ std::string plainNumber(long double value) {
   }
   return s;
 }
-
-}  // namespace
 
 void appendFormat(std::string& out, std::string_view mask, long double value) {
   if (appendPlainFigure(out, mask, value)) return;

@@ -24,6 +24,11 @@ namespace kestravo {
 // gives for a whole number, with the decimals after a point for any other (2.5 gives " 2.5").
 std::string Format(std::string_view mask, long double value);
 
+// The plain form of a figure, as a text field lays it out: a blank or a minus sign, the
+// whole digits, and the decimals its 19 significant digits hold, trailing zeros dropped
+// (4 gives " 4", 3.5 gives " 3.5"); 0 and non-finite values give " 0".
+std::string plainNumber(long double value);
+
 // The text Format gives, appended to `out`: stores that keep many texts in one buffer write
 // them in place.
 void appendFormat(std::string& out, std::string_view mask, long double value);

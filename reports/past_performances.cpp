@@ -205,10 +205,7 @@ void printStrike(ReportCanvas& canvas, const CardMatrix& m, int row) {
 
 // A workout's distance in furlongs in the plain form: " 4", " 3.5". The text field is wider
 // than the plain form of any distance down to a yard.
-std::string workoutFurlongs(long double yards) {
-  constexpr std::string_view kPlainForm = "\\                              \\";
-  return std::string(withoutTrailingBlanks(Format(kPlainForm, furlongs(yards))));
-}
+std::string workoutFurlongs(long double yards) { return plainNumber(furlongs(yards)); }
 
 void printWorkouts(ReportCanvas& canvas, const CardMatrix& m, int row) {
   constexpr ReportTitle kTitles[] = {{1, "  DATE"}, {14, "TRK"}, {21, "TIME"}, {28, "DIST"},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <clocale>
 #include <cmath>
 #include <string>
@@ -174,6 +176,16 @@ TEST(Format, FigureInTextFieldUsesItsPlainForm) {
       {"\\          \\", 1e10L, " 10000000000"},
       {"\\    \\", 1e-3L, " 0.001"},
   });
+}
+
+// The plain form alone is never cut: a workout of an absurd distance still shows its number.
+TEST(Format, PlainNumberIsWhole) {
+  EXPECT_EQ(plainNumber(4), " 4");
+  EXPECT_EQ(plainNumber(3.5L), " 3.5");
+  EXPECT_EQ(plainNumber(-1320.0L / 220), "-6");
+  EXPECT_EQ(plainNumber(1e40L), " 10000000000000000000000000000000000000000");
+  EXPECT_EQ(plainNumber(1e-10L), " 0.0000000001");
+  EXPECT_EQ(plainNumber(std::numeric_limits<long double>::quiet_NaN()), " 0");
 }
 
 TEST(Format, TextInNumericFieldFormatsItsValue) {
