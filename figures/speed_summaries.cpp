@@ -18,15 +18,16 @@ constexpr std::array<int, 3> kBestColumns = {col::kBEST1, col::kBEST2, col::kBES
 // Each figure is rounded to a whole number first (a half to the even neighbour), and two
 // races of the same figure fill two places.
 void bestThree(CardMatrix& m, int row, bool scratched) {
-  std::array<long long, kPastRaces> figures{};
+  std::array<long double, kPastRaces> figures{};
   for (int k = 0; k < kPastRaces; ++k) {
-    figures[static_cast<std::size_t>(k)] = roundHalfEven(m.value(row, field::kPastSpeed.race0(k)));
+    figures[static_cast<std::size_t>(k)] =
+        roundedHalfEven(m.value(row, field::kPastSpeed.race0(k)));
   }
   std::partial_sort(figures.begin(), figures.begin() + kBestColumns.size(), figures.end(),
                     std::greater<>());
   for (std::size_t i = 0; i < kBestColumns.size(); ++i) {
     if (!scratched && figures[i] > 0) {
-      m.setMasked(row, kBestColumns[i], "###", static_cast<long double>(figures[i]));
+      m.setMasked(row, kBestColumns[i], "###", figures[i]);
     } else {
       m.setText(row, kBestColumns[i], "0");
     }

@@ -169,6 +169,15 @@ long long roundHalfEven(long double v) {
   return std::llrint(v);
 }
 
+long double roundedHalfEven(long double v) {
+  if (!std::isfinite(v)) return 0;
+  // The floating-point unit's own mode rounds to nearest, ties to even; a figure of 2^63 and
+  // more is a whole number already and comes back as it is. A negative figure that rounds to
+  // nothing is plain 0.
+  const long double r = std::nearbyint(v);
+  return r == 0 ? 0.0L : r;
+}
+
 std::size_t writePlainWhole(long long n, char (&out)[kPlainWholeLength]) {
   char* first = out;
   if (n >= 0) *first++ = ' ';

@@ -36,6 +36,10 @@ inline long double cellValue(std::string_view text) {
 // The nearest whole number, an exact half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
 // Non-finite values give 0; values past the range of long long give its nearer end.
 long long roundHalfEven(long double v);
+// The same rounding kept as a figure, for whole figures that are compared or shown rather
+// than counted with: no value is capped, so a figure past the range of long long keeps its
+// size.
+long double roundedHalfEven(long double v);
 
 // A whole number written without a mask: a blank for 0 and up or a minus sign, then the digits
 // (7380 gives " 7380", -17 gives "-17").

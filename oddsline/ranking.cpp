@@ -8,9 +8,9 @@
 namespace kestravo {
 
 std::vector<int> rankValues(const std::vector<long double>& values) {
-  std::vector<long long> slots;
+  std::vector<long double> slots;
   slots.reserve(values.size());
-  for (long double v : values) slots.push_back(roundHalfEven(v));
+  for (long double v : values) slots.push_back(roundedHalfEven(v));
   std::sort(slots.begin(), slots.end(), std::greater<>());
   std::vector<int> ranks;
   ranks.reserve(values.size());
@@ -20,7 +20,7 @@ std::vector<int> rankValues(const std::vector<long double>& values) {
       continue;
     }
     const auto first =
-        std::lower_bound(slots.begin(), slots.end(), roundHalfEven(v), std::greater<>());
+        std::lower_bound(slots.begin(), slots.end(), roundedHalfEven(v), std::greater<>());
     ranks.push_back(static_cast<int>(first - slots.begin()) + 1);
   }
   return ranks;

@@ -48,7 +48,7 @@ void printWinPercent(ReportCanvas& canvas, WinRule rule, long double wins, long 
       printAt(canvas, 41, Format("###", starts == 0 ? 0 : wins / starts * 100 + kJockeyRoundUp));
       return;
     case WinRule::kTrainer:
-      printAt(canvas, 42, Format("##", starts == 0 ? 0 : roundHalfEven(wins / starts * 100)));
+      printAt(canvas, 42, Format("##", starts == 0 ? 0 : roundedHalfEven(wins / starts * 100)));
       return;
   }
 }

@@ -74,7 +74,9 @@ TEST_F(SpeedSummaries, AScratchedHorseGetsZeros) {
 TEST_F(SpeedSummaries, AbsurdFiguresGiveNumbers) {
   figures({"1.1e4932", "1.1e4932", "1.1e4932"});
   EXPECT_EQ(av3(), "  0");  // the sum overflows; a non-finite figure shows as 0
-  EXPECT_EQ(best(), "9223372036854775807|9223372036854775807|9223372036854775807");
+  // A figure past the range of whole-number counters keeps its size.
+  figures({"1e30", "2e19", "90.5"});
+  EXPECT_EQ(best(), "1000000000000000000000000000000|20000000000000000000| 90");
 }
 
 }  // namespace

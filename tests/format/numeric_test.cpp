@@ -179,6 +179,28 @@ TEST(RoundHalfEven, GoesToTheEvenNeighbourOnHalves) {
   }
 }
 
+TEST(RoundedHalfEven, RoundsLikeTheCounterButCapsNothing) {
+  const struct {
+    long double value;
+    long double expected;
+  } rows[] = {
+      {2.5L, 2},
+      {3.5L, 4},
+      {-2.5L, -2},
+      {-0.4L, 0},
+      {7, 7},
+      {HUGE_VALL, 0},
+      {std::nanl(""), 0},
+      {1e30L, 1e30L},
+      {-1e30L, -1e30L},
+      {9223372036854775807.5L, 9223372036854775808.0L},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(roundedHalfEven(row.value), row.expected) << static_cast<double>(row.value);
+    EXPECT_FALSE(std::signbit(roundedHalfEven(row.value)) && row.expected == 0);
+  }
+}
+
 TEST(PlainWhole, BlankOrMinusThenDigits) {
   EXPECT_EQ(plainWhole(7380), " 7380");
   EXPECT_EQ(plainWhole(0), " 0");

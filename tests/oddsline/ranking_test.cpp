@@ -33,6 +33,7 @@ const RankCase kRankCases[] = {
     {"halvesroundtoeven", {88.5L, 88.0L, 89.5L, 89.0L}, {3, 3, 1, 2}},
     // Positive below a half rounds to 0 but still ranks, at the 0 slots.
     {"tinypositive", {0.4L, 10, 0}, {2, 1, 0}},
+    {"hugefiguresstayapart", {1e19L, 2e19L, 1e30L}, {3, 2, 1}},
     {"empty", {}, {}},
 };
 
