@@ -213,6 +213,12 @@ void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::stri
   if (!p.trailing.empty()) appendLiteral(p.trailing, out);
 }
 
+// Whole figures below 10^15 with up to three decimals take the integer path below: their counts
+// of last-place units stay below 10^18, inside the 2^59 the binary reading allows.
+constexpr std::size_t kMostWholeDecimals = 3;
+constexpr long long kMostWhole = 1000000000000000;
+constexpr std::uint64_t kUnitsPerWhole[kMostWholeDecimals + 1] = {1, 10, 100, 1000};
+
 // Nearly every stored figure has a mask of '#'s with at most one point among them ("###",
 // "##.#") and a value whose rounded units come straight from its binary form: such a figure is
 // laid out here in one piece, as appendUnits lays it. False, with nothing appended, for
@@ -230,10 +236,23 @@ bool appendPlainFigure(std::string& out, std::string_view mask, long double valu
     if (mask[i] != '#') return false;
   }
   if (whole + decimals == 0 || decimals > kMostUnitDecimals) return false;
-  const bool shown = std::isfinite(value) && value != 0;
   std::uint64_t units = 0;
-  if (shown && !detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(decimals), units)) {
-    return false;
+  bool negative = false;
+  // Most stored figures are whole numbers (counts, points, ranks, day counts, figures like 92).
+  // A whole n needs no rounding at all: n * 10^decimals is its exact count of last-place units,
+  // and the count the binary reading below finds for it too (its remainder is zero, as far
+  // from a half as can be). Zero of either sign shows without a sign, as below.
+  const long long n = detail::nearestWhole(value);
+  if (decimals <= kMostWholeDecimals && n > -kMostWhole && n < kMostWhole &&
+      static_cast<long double>(n) == value) {
+    negative = n < 0;
+    units = static_cast<std::uint64_t>(negative ? -n : n) * kUnitsPerWhole[decimals];
+  } else {
+    const bool shown = std::isfinite(value) && value != 0;
+    if (shown && !detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(decimals), units)) {
+      return false;
+    }
+    negative = shown && value < 0;
   }
   char field[kRoom];
   char* const end = field + kRoom;
@@ -249,7 +268,7 @@ bool appendPlainFigure(std::string& out, std::string_view mask, long double valu
       units /= 10;
     } while (units != 0);
   }
-  if (shown && value < 0) *--o = '-';
+  if (negative) *--o = '-';
   char* const start = std::min(o, end - width);
   out.append(start, static_cast<std::size_t>(end - start));
   return true;

@@ -164,9 +164,7 @@ long long roundHalfEven(long double v) {
   constexpr long double kTwoTo63 = 9223372036854775808.0L;
   if (v >= kTwoTo63 - 0.5L) return LLONG_MAX;
   if (v < -kTwoTo63) return LLONG_MIN;
-  // The floating-point unit rounds to nearest with ties to even, the mode a program starts
-  // in; this one never changes it.
-  return std::llrint(v);
+  return detail::nearestWhole(v);
 }
 
 long double roundedHalfEven(long double v) {

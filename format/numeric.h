@@ -3,6 +3,7 @@
 // day counts and point columns use.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -40,6 +41,24 @@ long long roundHalfEven(long double v);
 // than counted with: no value is capped, so a figure past the range of long long keeps its
 // size.
 long double roundedHalfEven(long double v);
+
+namespace detail {
+
+// The nearest whole number, an exact half going to the even neighbour, by the processor's own
+// conversion: the one the C library's llrint makes, without the call. NaN, the infinities and
+// anything outside the range of long long give LLONG_MIN. The floating-point unit rounds to
+// nearest with ties to even, the mode a program starts in; this program never changes it.
+inline long long nearestWhole(long double v) {
+#if defined(__x86_64__)
+  long long n;
+  __asm__("fistpll %0" : "=m"(n) : "t"(v) : "st");
+  return n;
+#else
+  return std::llrint(v);
+#endif
+}
+
+}  // namespace detail
 
 // A whole number written without a mask: a blank for 0 and up or a minus sign, then the digits
 // (7380 gives " 7380", -17 gives "-17").
