@@ -70,16 +70,27 @@ void raceStage(CardMatrix& m, const RaceRows& races) {
 }  // namespace
 
 LoadProblems loadCard(Card& card) {
-  LoadProblems problems = readDataFile(card);
-  CardMatrix& m = card.matrix;
-  for (int row = 1; row <= m.entryCount(); ++row) entryPass1(m, row);
-  // Scratches are settled from here on, so the running rows of each race are too.
-  const RaceRows races = runningRowsByRace(m, card.raceCount);
-  card.raceStarters = countRaceStarters(races);
-  for (int row = 1; row <= m.entryCount(); ++row) entryPass2(m, row);
-  for (int row = 1; row <= m.entryCount(); ++row) entryPass3(m, row);
-  raceStage(m, races);
-  return problems;
+  try {
+    LoadProblems problems = readDataFile(card);
+    CardMatrix& m = card.matrix;
+    for (int row = 1; row <= m.entryCount(); ++row) entryPass1(m, row);
+    // Scratches are settled from here on, so the running rows of each race are too.
+    const RaceRows races = runningRowsByRace(m, card.raceCount);
+    card.raceStarters = countRaceStarters(races);
+    for (int row = 1; row <= m.entryCount(); ++row) entryPass2(m, row);
+    for (int row = 1; row <= m.entryCount(); ++row) entryPass3(m, row);
+    raceStage(m, races);
+    return problems;
+  } catch (const StoredTextFull&) {
+    // Figures thousands of digits wide on row after row would take the memory of the whole
+    // machine; such a card is refused like one over the size limit, rather than shown wrong.
+    emptyCard(card);
+    card.raceLine.assign(1, std::string());
+    LoadProblems refused;
+    refused.messages.push_back(
+        "THE DATA FILE HOLDS FIGURES TOO LARGE TO SHOW AND WAS NOT LOADED: " + card.dataFilePath);
+    return refused;
+  }
 }
 
 LoadProblems openCard(Card& card) {

@@ -1,5 +1,6 @@
 #include "card/card_matrix.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "format/mask.h"
@@ -50,6 +51,7 @@ RecordTable CardMatrix::releaseBuffers() {
 
 FieldSpan CardMatrix::store(std::string_view text) {
   const std::size_t offset = storedText_.size();
+  if (text.size() > storedTextLimit_ - std::min(offset, storedTextLimit_)) throw StoredTextFull();
   // The text may itself be a view of an earlier store (a copy from another cell); appending
   // could move the buffer under it, so copy by position in that case.
   const char* base = storedText_.data();
@@ -71,6 +73,10 @@ void CardMatrix::setMasked(int row, int column, std::string_view mask, long doub
   if (!inBounds(row, column)) return;
   const std::size_t offset = storedText_.size();
   appendFormat(storedText_, mask, v);
+  if (storedText_.size() > storedTextLimit_) {
+    storedText_.resize(offset);
+    throw StoredTextFull();
+  }
   cell(row, column) = FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
                                 static_cast<std::uint32_t>(storedText_.size() - offset)};
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,16 @@
 #include "format/numeric.h"
 
 namespace kestravo {
+
+// The computed figures of one card may take this much text. A sound card takes a few
+// kilobytes a row; only figures of absurd size (a value of 1e4000 is four thousand digits
+// through "###") can come near it, and past it the card is refused rather than stored.
+inline constexpr std::size_t kMaxStoredTextBytes = std::size_t{256} << 20;
+
+// Thrown by a store that would take the computed figures past their limit.
+struct StoredTextFull : std::length_error {
+  StoredTextFull() : std::length_error("the card's figures are too large to store") {}
+};
 
 class CardMatrix {
  public:
@@ -27,6 +38,8 @@ class CardMatrix {
   RecordTable releaseBuffers();
 
   int entryCount() const { return entryCount_; }
+  // For tests: a smaller limit on the stored figures than kMaxStoredTextBytes.
+  void limitStoredText(std::size_t bytes) { storedTextLimit_ = bytes; }
 
   // Cells outside rows 1..entryCount or columns 1..2000 read as empty. A returned view
   // stays valid until the next store into the card.
@@ -86,6 +99,8 @@ class CardMatrix {
   // kStoredText), so a store never moves the file text. The second buffer opens with every
   // character once, for the single-character stores.
   static constexpr std::uint32_t kStoredText = 0x80000000u;
+  static_assert(kMaxStoredTextBytes < kStoredText, "stored offsets must not reach the mark");
+  std::size_t storedTextLimit_ = kMaxStoredTextBytes;
   std::string fileText_;
   std::string storedText_;
   SpanList fields_;

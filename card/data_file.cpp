@@ -6,8 +6,6 @@
 
 namespace kestravo {
 
-namespace {
-
 void emptyCard(Card& card) {
   card.matrix.reset(0);
   card.raceCount = 0;
@@ -16,6 +14,8 @@ void emptyCard(Card& card) {
   card.scratchFileName.clear();
   card.scratchFileRead = true;
 }
+
+namespace {
 
 LoadProblems readInto(Card& card) {
   LoadProblems problems;

@@ -32,6 +32,9 @@ struct LoadProblems {
 // file leaves the card empty and the scratch file untouched.
 LoadProblems readDataFile(Card& card);
 
+// Leaves the card with no entry and no race; dataFilePath and the race lines stay.
+void emptyCard(Card& card);
+
 // The scratch-file step alone, for a card whose matrix is loaded.
 void applyScratchFile(Card& card, LoadProblems& problems);
 

@@ -5,6 +5,7 @@
 #include "app/list_rows.h"
 #include "app/scratch_window.h"
 #include "card/columns.h"
+#include "figures/columns.h"
 #include "hand_worked_race.h"
 #include "oddsline/columns.h"
 #include "support/card_builder.h"
@@ -110,6 +111,43 @@ TEST(LoadCard, LoadingTwiceGivesTheSameCard) {
       ASSERT_EQ(first.matrix.text(row, c), second.matrix.text(row, c)) << row << "," << c;
     }
   }
+}
+
+}  // namespace
+}  // namespace kestravo
+
+namespace kestravo {
+namespace {
+
+// Speed figures of 1e4931 are shown whole, some 4,900 digits each; row after row of them
+// would outgrow any memory, so past the limit on stored figures the card is refused instead
+// of being stored over itself.
+TEST(LoadCard, FiguresTooLargeToStoreRefuseTheCard) {
+  testing::TempFolder dir;
+  testing::CardBuilder b;
+  for (int post = 1; post <= 4; ++post) {
+    b.entry(1, post);
+    for (int j = 1; j <= 3; ++j) b.set(field::kPastSpeed.race(j), "1e4931");
+  }
+  Card card;
+  card.dataFilePath = dir.write("HUGE.DRF", b.text());
+  ASSERT_TRUE(openCard(card).dataFileRead);  // a few such rows are stored and shown
+  EXPECT_EQ(card.matrix.text(1, col::kBEST1).size(), 4932u);
+
+  card.matrix.limitStoredText(64 * 1024);
+  const LoadProblems refused = openCard(card);
+  EXPECT_FALSE(refused.dataFileRead);
+  EXPECT_EQ(refused.messages,
+            std::vector<std::string>{"THE DATA FILE HOLDS FIGURES TOO LARGE TO SHOW AND WAS NOT "
+                                     "LOADED: " +
+                                     card.dataFilePath});
+  EXPECT_EQ(card.entryCount(), 0);
+  EXPECT_EQ(card.raceCount, 0);
+  EXPECT_EQ(card.raceLine.size(), 1u);
+
+  // The same limit takes a card of sound figures.
+  card.dataFilePath = dir.write("SOUND.DRF", testing::handWorkedRace());
+  EXPECT_TRUE(openCard(card).dataFileRead);
 }
 
 }  // namespace
