@@ -169,11 +169,17 @@ long long roundHalfEven(long double v) {
 
 long double roundedHalfEven(long double v) {
   if (!std::isfinite(v)) return 0;
-  // The floating-point unit's own mode rounds to nearest, ties to even; a figure of 2^63 and
-  // more is a whole number already and comes back as it is. A negative figure that rounds to
-  // nothing is plain 0.
-  const long double r = std::nearbyint(v);
-  return r == 0 ? 0.0L : r;
+  // The floating-point unit's own mode rounds to nearest, ties to even. Below 2^62 the
+  // processor's conversion to a whole number does it without the library's call, and the
+  // whole number goes back into a long double exactly; the rare larger figure (whole from
+  // 2^63 on) takes the library's rounding, which cannot overflow. A negative figure that
+  // rounds to nothing is plain 0.
+  constexpr long double kTwoTo62 = 4611686018427387904.0L;
+  if (v >= kTwoTo62 || v <= -kTwoTo62) {
+    const long double r = std::nearbyint(v);
+    return r == 0 ? 0.0L : r;
+  }
+  return static_cast<long double>(detail::nearestWhole(v));
 }
 
 std::size_t writePlainWhole(long long n, char (&out)[kPlainWholeLength]) {

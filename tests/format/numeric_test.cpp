@@ -194,6 +194,13 @@ TEST(RoundedHalfEven, RoundsLikeTheCounterButCapsNothing) {
       {1e30L, 1e30L},
       {-1e30L, -1e30L},
       {9223372036854775807.5L, 9223372036854775808.0L},
+      // Either side of 2^62, where the processor's rounding hands over to the library's.
+      {4611686018427387903.5L, 4611686018427387904.0L},
+      {4611686018427387902.5L, 4611686018427387902.0L},
+      {4611686018427387904.5L, 4611686018427387904.0L},
+      {4611686018427387905.5L, 4611686018427387906.0L},
+      {-4611686018427387904.5L, -4611686018427387904.0L},
+      {-4611686018427387903.5L, -4611686018427387904.0L},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(roundedHalfEven(row.value), row.expected) << static_cast<double>(row.value);
