@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/load_card.h"
@@ -24,11 +25,23 @@
 
 namespace {
 
+// The folder of this run's cards and scratch files, removed when the run ends.
+const std::filesystem::path& benchFolder() {
+  static const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("kestravo-bench-" + std::to_string(::getpid()));
+  return dir;
+}
+
+void removeBenchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(benchFolder(), ignored);
+}
+
 const std::string& cardPath() {
   static const std::string path = [] {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("kestravo-bench-" + std::to_string(::getpid()));
+    const auto& dir = benchFolder();
     std::filesystem::create_directories(dir);
+    std::atexit(removeBenchFolder);
     kestravo::SampleCardOptions options;
     options.races = 12;
     options.minEntries = options.maxEntries = 10;
