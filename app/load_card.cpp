@@ -76,14 +76,14 @@ LoadProblems loadCard(Card& card) {
   try {
     LoadProblems problems = readDataFile(card);
     CardMatrix& m = card.matrix;
-    for (int row = 1; row <= m.entryCount(); ++row) entryPass1(m, row);
-    // Scratches are settled from here on, so the running rows of each race are too.
+    // The scratch file has settled the scratches, so the running rows of each race are too.
     const RaceRows races = runningRowsByRace(m, card.raceCount);
     card.raceStarters = countRaceStarters(races);
-    // Both passes read and write only the row's own cells, so each row takes the two at once,
-    // while its past races and workouts are still in the cache: on a card of thousands of
-    // entries a second sweep would read every row from memory again.
+    // The entry passes read and write only the row's own cells, so each row takes all three
+    // at once, while its past races and workouts are still in the cache: on a card of
+    // thousands of entries every further sweep would read every row from memory again.
     for (int row = 1; row <= m.entryCount(); ++row) {
+      entryPass1(m, row);
       entryPass2(m, row);
       entryPass3(m, row);
     }
