@@ -50,19 +50,20 @@ void entryPass3(CardMatrix& m, int row) {
   selectEPLR(m, row);
 }
 
-// The per-race stage: everything that compares a horse with the others in its race, and the
-// ratings and marks that come after the prices.
-void raceStage(CardMatrix& m, const RaceRows& races) {
-  rankCategories(m, races);
-  computeRACETOPSRLR(m, col::kSRLRRank);
-  awardPoints(m);
-  for (int row = 1; row <= m.entryCount(); ++row) markQualified(m, row);
-  gradeVulnerability(m);
-  rankTotalPoints(m, races);
-  markUncoupledTrainers(m, races);
-  priceOddsLine(m);
+// The per-race stage for one race: everything that compares a horse with the others in its
+// race, and the ratings and marks that come after the prices. `runners` holds the race's
+// running rows (none for the rows in no race), `rows` every row of it.
+void raceStage(CardMatrix& m, const RaceRows& runners, const std::vector<int>& rows) {
+  rankCategories(m, runners);
+  computeRACETOPSRLR(m, rows, col::kSRLRRank);
+  awardPoints(m, rows);
+  for (int row : rows) markQualified(m, row);
+  gradeVulnerability(m, rows);
+  rankTotalPoints(m, runners);
+  markUncoupledTrainers(m, runners, rows);
+  priceOddsLine(m, rows);
   // The ratings and marks after the prices are the row's own, taken in one sweep.
-  for (int row = 1; row <= m.entryCount(); ++row) {
+  for (int row : rows) {
     rateQuentarStrike(m, row);
     computePickedRaces(m, row);
     computeDaysSinceBest(m, row);
@@ -87,7 +88,13 @@ LoadProblems loadCard(Card& card) {
       entryPass2(m, row);
       entryPass3(m, row);
     }
-    raceStage(m, races);
+    // No figure of one race reads another race, so the per-race stage runs race by race,
+    // each race's rows staying in the cache through all its steps.
+    const RaceRows everyRow = rowsByRace(m, card.raceCount);
+    for (std::size_t race = 0; race < everyRow.size(); ++race) {
+      const RaceRows runners{race == 0 ? std::vector<int>() : races[race]};
+      raceStage(m, runners, everyRow[race]);
+    }
     return problems;
   } catch (const StoredTextFull&) {
     // Figures thousands of digits wide on row after row would take the memory of the whole

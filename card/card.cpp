@@ -35,6 +35,15 @@ RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount) {
   return rows;
 }
 
+RaceRows rowsByRace(const CardMatrix& matrix, int raceCount) {
+  RaceRows rows(static_cast<std::size_t>(raceCount < 0 ? 1 : raceCount + 1));
+  for (int row = 1; row <= matrix.entryCount(); ++row) {
+    const int race = raceOf(matrix, row);
+    rows[race >= 1 && race <= raceCount ? static_cast<std::size_t>(race) : 0].push_back(row);
+  }
+  return rows;
+}
+
 RaceStarters countRaceStarters(const RaceRows& races) {
   RaceStarters starters;
   starters.reserve(races.size());

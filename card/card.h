@@ -48,6 +48,9 @@ int highestRace(const CardMatrix& matrix);
 // Entry R = the rows of race R that are not scratched, in file order (entry 0 unused).
 using RaceRows = std::vector<std::vector<int>>;
 RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount);
+// Entry R = every row of race R, scratched ones included, in file order; entry 0 holds the
+// rows in no race of 1..raceCount. Every row is in exactly one entry.
+RaceRows rowsByRace(const CardMatrix& matrix, int raceCount);
 
 RaceStarters countRaceStarters(const RaceRows& races);
 

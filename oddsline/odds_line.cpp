@@ -72,8 +72,8 @@ std::string_view pointsForRank(long double rank) {
   return "0";
 }
 
-void awardPoints(CardMatrix& m) {
-  for (int row = 1; row <= m.entryCount(); ++row) {
+void awardPoints(CardMatrix& m, const std::vector<int>& rows) {
+  for (int row : rows) {
     const bool scratched = m.scratched(row);
     long double total = 0;
     for (const Category& c : kCategories) {
@@ -100,8 +100,8 @@ std::string_view ladderPrice(long double points) {
   return kLongShot;
 }
 
-void priceOddsLine(CardMatrix& m) {
-  for (int row = 1; row <= m.entryCount(); ++row) {
+void priceOddsLine(CardMatrix& m, const std::vector<int>& rows) {
+  for (int row : rows) {
     const long double rank = m.value(row, col::kPointsRank);
     if (m.scratched(row) || rank < 1 || rank > kPricedRanks) {
       m.setText(row, col::kKOL, kLongShot);

@@ -19,15 +19,16 @@ void rankCategories(CardMatrix& matrix, const RaceRows& races);
 // Points of a rank: 10, 6, 4, 2, 1 for ranks 1 to 5, else 0.
 std::string_view pointsForRank(long double rank);
 
-// Category points and total points of every entry; scratched entries get "0".
-void awardPoints(CardMatrix& matrix);
+// Category points and total points of each entry of `rows`; scratched entries get "0".
+void awardPoints(CardMatrix& matrix, const std::vector<int>& rows);
 
 void rankTotalPoints(CardMatrix& matrix, const RaceRows& races);
 
 // The ladder price of `totalPoints`; "100-1" when no rung holds them.
 std::string_view ladderPrice(long double totalPoints);
 
-// Every entry's KOL price: the ladder for points ranks 1 to 5, "100-1" otherwise.
-void priceOddsLine(CardMatrix& matrix);
+// The KOL price of each entry of `rows`: the ladder for points ranks 1 to 5, "100-1"
+// otherwise.
+void priceOddsLine(CardMatrix& matrix, const std::vector<int>& rows);
 
 }  // namespace kestravo

@@ -8,9 +8,9 @@
 namespace kestravo {
 
 // Marks every runner of `races` whose trainer (the exact text) has another runner in the
-// race under a different program number, and with it every row of the card, scratched ones
+// race under a different program number, and with it every row of `rows`, scratched ones
 // included, that carries the same race-number and horse-name texts. Scratched runners
-// neither mark nor are tested.
-void markUncoupledTrainers(CardMatrix& matrix, const RaceRows& races);
+// neither mark nor are tested. `rows` holds every row of the races of `races`.
+void markUncoupledTrainers(CardMatrix& matrix, const RaceRows& races, const std::vector<int>& rows);
 
 }  // namespace kestravo

@@ -62,7 +62,7 @@ TEST(OddsLine, OnlyTheFiveBestPointsRanksArePriced) {
     m.setText(row, col::kTotalPoints, totals[row]);
     m.setText(row, col::kPointsRank, ranks[row]);
   }
-  priceOddsLine(m);
+  priceOddsLine(m, {1, 2, 3, 4});
   EXPECT_EQ(m.text(1, col::kKOL), "2.5-1");
   EXPECT_EQ(m.text(2, col::kKOL), "100-1");
   EXPECT_EQ(m.text(3, col::kKOL), "100-1");

@@ -38,4 +38,11 @@ inline std::vector<std::string> columnTexts(const CardMatrix& m, int column) {
 
 using Texts = std::vector<std::string>;
 
+// Rows 1 to the last, for the steps that take the rows they work on.
+inline std::vector<int> everyRow(const CardMatrix& m) {
+  std::vector<int> rows;
+  for (int row = 1; row <= m.entryCount(); ++row) rows.push_back(row);
+  return rows;
+}
+
 }  // namespace kestravo::testing
