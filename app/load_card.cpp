@@ -80,18 +80,18 @@ LoadProblems loadCard(Card& card) {
     // The scratch file has settled the scratches, so the running rows of each race are too.
     const RaceRows races = runningRowsByRace(m, card.raceCount);
     card.raceStarters = countRaceStarters(races);
-    // The entry passes read and write only the row's own cells, so each row takes all three
-    // at once, while its past races and workouts are still in the cache: on a card of
-    // thousands of entries every further sweep would read every row from memory again.
-    for (int row = 1; row <= m.entryCount(); ++row) {
-      entryPass1(m, row);
-      entryPass2(m, row);
-      entryPass3(m, row);
-    }
-    // No figure of one race reads another race, so the per-race stage runs race by race,
-    // each race's rows staying in the cache through all its steps.
+    // The entry passes read and write only the row's own cells, and no figure of one race
+    // reads another race. So the card is computed race by race, each row taking all three
+    // passes at once and its race then taking the per-race stage, while the race's past
+    // races and workouts are still in the cache: on a card of thousands of entries every
+    // sweep over the whole card would read every row from memory again.
     const RaceRows everyRow = rowsByRace(m, card.raceCount);
     for (std::size_t race = 0; race < everyRow.size(); ++race) {
+      for (int row : everyRow[race]) {
+        entryPass1(m, row);
+        entryPass2(m, row);
+        entryPass3(m, row);
+      }
       const RaceRows runners{race == 0 ? std::vector<int>() : races[race]};
       raceStage(m, runners, everyRow[race]);
     }
