@@ -77,23 +77,28 @@ LoadProblems loadCard(Card& card) {
   try {
     LoadProblems problems = readDataFile(card);
     CardMatrix& m = card.matrix;
-    // The scratch file has settled the scratches, so the running rows of each race are too.
-    const RaceRows races = runningRowsByRace(m, card.raceCount);
-    card.raceStarters = countRaceStarters(races);
     // The entry passes read and write only the row's own cells, and no figure of one race
     // reads another race. So the card is computed race by race, each row taking all three
     // passes at once and its race then taking the per-race stage, while the race's past
     // races and workouts are still in the cache: on a card of thousands of entries every
     // sweep over the whole card would read every row from memory again.
     const RaceRows everyRow = rowsByRace(m, card.raceCount);
+    card.raceStarters.assign(everyRow.size(), 0);
+    RaceRows runners(1);  // the running rows of the race at hand
     for (std::size_t race = 0; race < everyRow.size(); ++race) {
-      for (int row : everyRow[race]) {
+      const std::vector<int>& rows = everyRow[race];
+      for (int row : rows) {
         entryPass1(m, row);
         entryPass2(m, row);
         entryPass3(m, row);
       }
-      const RaceRows runners{race == 0 ? std::vector<int>() : races[race]};
-      raceStage(m, runners, everyRow[race]);
+      // The scratch file has settled the scratches; rows in no race do not run.
+      runners[0].clear();
+      for (int row : rows) {
+        if (race != 0 && !m.scratched(row)) runners[0].push_back(row);
+      }
+      card.raceStarters[race] = static_cast<int>(runners[0].size());
+      raceStage(m, runners, rows);
     }
     return problems;
   } catch (const StoredTextFull&) {
