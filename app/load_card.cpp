@@ -92,11 +92,8 @@ LoadProblems loadCard(Card& card) {
         entryPass2(m, row);
         entryPass3(m, row);
       }
-      // The scratch file has settled the scratches; rows in no race do not run.
-      runners[0].clear();
-      for (int row : rows) {
-        if (race != 0 && !m.scratched(row)) runners[0].push_back(row);
-      }
+      // The scratch file has settled the scratches, so the race's runners are known.
+      runningRows(m, race, rows, runners[0]);
       card.raceStarters[race] = static_cast<int>(runners[0].size());
       raceStage(m, runners, rows);
     }

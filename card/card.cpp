@@ -24,17 +24,6 @@ int highestRace(const CardMatrix& matrix) {
   return highest;
 }
 
-RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount) {
-  RaceRows rows(static_cast<std::size_t>(raceCount < 0 ? 1 : raceCount + 1));
-  for (int row = 1; row <= matrix.entryCount(); ++row) {
-    const int race = raceOf(matrix, row);
-    if (race >= 1 && race <= raceCount && !matrix.scratched(row)) {
-      rows[static_cast<std::size_t>(race)].push_back(row);
-    }
-  }
-  return rows;
-}
-
 RaceRows rowsByRace(const CardMatrix& matrix, int raceCount) {
   RaceRows rows(static_cast<std::size_t>(raceCount < 0 ? 1 : raceCount + 1));
   for (int row = 1; row <= matrix.entryCount(); ++row) {
@@ -42,6 +31,24 @@ RaceRows rowsByRace(const CardMatrix& matrix, int raceCount) {
     rows[race >= 1 && race <= raceCount ? static_cast<std::size_t>(race) : 0].push_back(row);
   }
   return rows;
+}
+
+void runningRows(const CardMatrix& matrix, std::size_t race, const std::vector<int>& rows,
+                 std::vector<int>& running) {
+  running.clear();
+  if (race == 0) return;
+  for (int row : rows) {
+    if (!matrix.scratched(row)) running.push_back(row);
+  }
+}
+
+RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount) {
+  const RaceRows every = rowsByRace(matrix, raceCount);
+  RaceRows running(every.size());
+  for (std::size_t race = 0; race < every.size(); ++race) {
+    runningRows(matrix, race, every[race], running[race]);
+  }
+  return running;
 }
 
 RaceStarters countRaceStarters(const RaceRows& races) {

@@ -45,12 +45,16 @@ int raceOf(const CardMatrix& matrix, int row);
 // The highest race that has an entry; 0 when none.
 int highestRace(const CardMatrix& matrix);
 
-// Entry R = the rows of race R that are not scratched, in file order (entry 0 unused).
-using RaceRows = std::vector<std::vector<int>>;
-RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount);
 // Entry R = every row of race R, scratched ones included, in file order; entry 0 holds the
 // rows in no race of 1..raceCount. Every row is in exactly one entry.
+using RaceRows = std::vector<std::vector<int>>;
 RaceRows rowsByRace(const CardMatrix& matrix, int raceCount);
+// The runners among `rows`, the rows of race `race` as rowsByRace gives them: those not
+// scratched, in file order. Rows in no race (race 0) never run.
+void runningRows(const CardMatrix& matrix, std::size_t race, const std::vector<int>& rows,
+                 std::vector<int>& running);
+// Entry R = the rows of race R that are not scratched, in file order (entry 0 empty).
+RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount);
 
 RaceStarters countRaceStarters(const RaceRows& races);
 
