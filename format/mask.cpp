@@ -117,19 +117,18 @@ std::size_t literalWidth(std::string_view raw) {
   return width;
 }
 
-void appendLiteral(std::string_view raw, std::string& out) {
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    if (raw[i] == '_' && i + 1 < raw.size()) ++i;
-    out += raw[i];
-  }
-}
-
 char* putLiteral(std::string_view raw, char* out) {
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == '_' && i + 1 < raw.size()) ++i;
     *out++ = raw[i];
   }
   return out;
+}
+
+void appendLiteral(std::string_view raw, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + literalWidth(raw));
+  putLiteral(raw, out.data() + at);
 }
 
 // The figure's magnitude rounded to the field's decimals, as an integer count of the last
@@ -221,21 +220,21 @@ constexpr std::uint64_t kUnitsPerWhole[kMostWholeDecimals + 1] = {1, 10, 100, 10
 
 // Nearly every stored figure has a mask of '#'s with at most one point among them ("###",
 // "##.#") and a value whose rounded units come straight from its binary form: such a figure is
-// laid out here in one piece, as appendUnits lays it. False, with nothing appended, for
+// laid out here in one piece, as appendUnits lays it, without the literals and grouping that
+// appendUnits must allow for (every stored figure passes here, and going through the general
+// layout costs an open about 3 % more instructions). False, with nothing appended, for
 // anything else.
 bool appendPlainFigure(std::string& out, std::string_view mask, long double value) {
   constexpr std::size_t kRoom = 64;  // the widest mask taken here and 18 decimals, 18 digits
   constexpr std::size_t kWidestMask = 24;
   const std::size_t width = mask.size();
-  if (width > kWidestMask) return false;
-  std::size_t whole = 0;
-  while (whole < width && mask[whole] == '#') ++whole;
-  const bool point = whole < width && mask[whole] == '.';
-  const std::size_t decimals = point ? width - whole - 1 : 0;
-  for (std::size_t i = whole + (point ? 1 : 0); i < width; ++i) {
-    if (mask[i] != '#') return false;
+  Picture p;
+  if (width > kWidestMask || !parsePlainNumber(mask, p) || p.decimals > kMostUnitDecimals) {
+    return false;
   }
-  if (whole + decimals == 0 || decimals > kMostUnitDecimals) return false;
+  const std::size_t whole = p.integerPositions;
+  const std::size_t decimals = p.decimals;
+  const bool point = p.point;
   std::uint64_t units = 0;
   bool negative = false;
   // Most stored figures are whole numbers (counts, points, ranks, day counts, figures like 92).
@@ -329,12 +328,6 @@ void appendText(const Picture& p, std::string_view text, std::string& out) {
   putLiteral(p.trailing, o + p.textWidth);
 }
 
-void appendLiterals(const Picture& p, std::string& out) {
-  const std::size_t at = out.size();
-  out.resize(at + literalWidth(p.leading), ' ');
-  putLiteral(p.leading, out.data() + at);
-}
-
 }  // namespace
 
 std::string plainNumber(long double value) {
@@ -369,7 +362,7 @@ void appendFormat(std::string& out, std::string_view mask, long double value) {
     case Field::kNone:
       break;
   }
-  appendLiterals(p, out);
+  appendLiteral(p.leading, out);
 }
 
 std::string Format(std::string_view mask, long double value) {
@@ -389,7 +382,7 @@ std::string Format(std::string_view mask, std::string_view text) {
       appendText(p, text, out);
       break;
     case Field::kNone:
-      appendLiterals(p, out);
+      appendLiteral(p.leading, out);
       break;
   }
   return out;
