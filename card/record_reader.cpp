@@ -62,7 +62,12 @@ class RecordBounds {
   // Whether more than `limit` records follow the current position; reads no further than the
   // record after the limit.
   bool moreRecordsThan(int limit) {
-    if (mostRecords() <= static_cast<std::size_t>(limit)) return false;
+    return mostRecords() > static_cast<std::size_t>(limit) && recordsPast(limit);
+  }
+
+  // The same, record by record, for a caller whose count of record ends already allows more
+  // than `limit`.
+  bool recordsPast(int limit) {
     int records = 0;
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
@@ -174,7 +179,7 @@ class Decoder : RecordBounds {
   void run(bool refuseMore) {
     const std::size_t bound = mostRecords();
     if (refuseMore && bound > static_cast<std::size_t>(maxRecords_) &&
-        RecordBounds(s_, end_).moreRecordsThan(maxRecords_)) {
+        RecordBounds(s_, end_).recordsPast(maxRecords_)) {
       t_.truncated = true;
       return;
     }
@@ -441,10 +446,6 @@ bool moreRecordsThan(const std::string& data, int limit) {
       .moreRecordsThan(limit < 0 ? 0 : limit);
 }
 
-RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
-  return readRecords(std::move(data), fieldsPerRecord, maxRecords, SpanList());
-}
-
 namespace {
 
 RecordTable decode(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans,
@@ -461,8 +462,8 @@ RecordTable decode(std::string data, int fieldsPerRecord, int maxRecords, SpanLi
 
 }  // namespace
 
-RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans) {
-  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), false);
+RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
+  return decode(std::move(data), fieldsPerRecord, maxRecords, SpanList(), false);
 }
 
 RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,

@@ -62,12 +62,11 @@ struct RecordTable {
 // blanks and tabs is no record; Ctrl-Z ends the data; fields past `fieldsPerRecord`
 // are dropped without shifting anything into the next record.
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
-// The same, filling `spans` (emptied first) so that the room it has is used again.
-RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans);
 
 // The same, unless the data holds more than `maxRecords` records: then nothing is decoded,
-// `truncated` is set with no record read, and no room is taken beyond the text. A refusal costs
-// one pass over the record ends, and a load that is not refused pays for no second one.
+// `truncated` is set with no record read, and no room is taken beyond the text. `spans` is
+// filled (emptied first) so that the room it has is used again. A refusal costs one pass over
+// the record ends, and a load that is not refused pays for no second one.
 RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,
                                   SpanList spans);
 

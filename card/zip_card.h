@@ -36,8 +36,7 @@ struct ZipCard {
 
 // Reads the card `wanted` (a member name as cardNames lists it; empty: the only card) from
 // the archive at `path`. The archive file and the card member may each hold at most
-// `limit` bytes. An archive whose bytes are those of the last card read gives that card
-// again without inflating it.
+// `limit` bytes.
 ZipCard readCardFromZip(const std::string& path, std::string_view wanted, std::size_t limit);
 
 // The message for the user when the card could not be read, upper case like every screen
