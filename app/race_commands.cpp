@@ -6,16 +6,10 @@
 #include "app/list_rows.h"
 #include "app/load_card.h"
 #include "app/scratch_window.h"
-#include "format/numeric.h"
+#include "app/text_list.h"
 #include "format/text.h"
 
 namespace kestravo {
-
-namespace {
-
-constexpr std::size_t kSortTextLimit = 256;
-
-}  // namespace
 
 void openDataFile(Card& card, MainView& view, MainScreen& screen) {
   view.closeReportWindow();
@@ -91,8 +85,7 @@ void sortEntries(MainView& view, MainScreen& screen, int column) {
   screen.sortToggle ^= 1;
   const auto key = [column](const TextRow& r) {
     if (static_cast<std::size_t>(column) >= r.size()) return 0.0L;
-    return numericValue(
-        std::string_view(r[static_cast<std::size_t>(column)]).substr(0, kSortTextLimit));
+    return sortValue(r[static_cast<std::size_t>(column)]);
   };
   const bool ascending = screen.sortToggle == 1;
   std::vector<TextRow>& rows = screen.entries.rows;

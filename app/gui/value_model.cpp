@@ -3,15 +3,12 @@
 #include <QFont>
 
 #include "app/gui/qt_text.h"
-#include "format/numeric.h"
+#include "app/text_list.h"
 #include "format/text.h"
 
 namespace kestravo::gui {
 
 namespace {
-
-// The entries list reads at most this much of a cell as its sort value.
-constexpr qsizetype kSortTextLimit = 256;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -56,15 +53,14 @@ int ValueModel::columnCount(const QModelIndex& parent) const {
 }
 
 bool ValueModel::isOverlay(int row) const {
-  const TextRow& cells = view_.list.rows[at(row)];
-  return cells[at(static_cast<int>(ValueColumn::kValue))] == kOverlay;
+  return cell(row, static_cast<int>(ValueColumn::kValue)) == kOverlay;
 }
 
 QVariant ValueModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
     return {};
   }
-  const std::string& text = view_.list.rows[at(index.row())][at(index.column())];
+  const std::string& text = cell(index.row(), index.column());
   switch (role) {
     case Qt::DisplayRole:
       return cardText(text);
@@ -121,8 +117,8 @@ bool NumericSortProxy::lessThan(const QModelIndex& left, const QModelIndex& righ
   if (leftLine || rightLine) {
     return sortOrder() == Qt::AscendingOrder ? rightLine && !leftLine : leftLine && !rightLine;
   }
-  const auto key = [](const QModelIndex& i) {
-    return numericValue(i.data().toString().left(kSortTextLimit).toStdString());
+  const auto key = [values](const QModelIndex& i) {
+    return sortValue(values->cell(i.row(), i.column()));
   };
   return key(left) < key(right);
 }

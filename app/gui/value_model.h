@@ -28,6 +28,10 @@ class ValueModel : public QAbstractTableModel {
   const ValueView& view() const { return view_; }
   // True for the LINE row under the horses.
   bool isLineRow(int row) const { return row == static_cast<int>(view_.rows.size()); }
+  // The text of a cell as the view holds it. Precondition: the index is inside the table.
+  const std::string& cell(int row, int column) const {
+    return view_.list.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
