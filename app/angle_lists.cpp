@@ -1,7 +1,5 @@
 #include "app/angle_lists.h"
 
-#include "card/single.h"
-
 #include <cctype>
 
 #include "app/controls.h"

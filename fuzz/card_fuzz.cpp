@@ -1,9 +1,10 @@
 // Fuzzes a whole card load and everything shown from it: whatever a data file holds must load
 // as far as it goes, with every figure, the odds line and the race lines computed behind it,
-// and every view of every race (the race lists, the angle lists, the statistics list and the
-// four reports, drawn on the text grid) must come out without a crash, a hang or runaway
-// memory. The first byte chooses whether a scratch file made from the rest of the input is
-// laid beside the card first, so the scratch reader is driven through a real load too.
+// and every view of its first, middle and last race (the race lists, the angle lists, the
+// statistics list and the four reports, drawn on the text grid) must come out without a
+// crash, a hang or runaway memory. The first byte chooses whether a scratch file made from the
+// rest of the input is laid beside the card first, so the scratch reader is driven through a
+// real load too.
 #include <unistd.h>
 
 #include <cstddef>
