@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/load_card.h"
+#include "bench/read_and_count.h"
 
 namespace {
 
@@ -40,16 +40,6 @@ double threadMicroseconds() {
   return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
-// The baseline: the bytes read into a buffer kept between runs, and their commas counted.
-std::size_t readAndCountCommas(const std::string& path, std::string& buffer) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return 0;
-  buffer.resize(static_cast<std::size_t>(std::filesystem::file_size(path)));
-  const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f);
-  std::fclose(f);
-  return static_cast<std::size_t>(std::count(buffer.data(), buffer.data() + n, ','));
-}
-
 int timeCard(const std::string& path, int runs) {
   kestravo::Card card;
   card.dataFilePath = path;
@@ -64,7 +54,7 @@ int timeCard(const std::string& path, int runs) {
   // Taken turn about, so that a machine shared with others slows both alike.
   for (int i = 0; i < runs; ++i) {
     const double a = threadMicroseconds();
-    commas += readAndCountCommas(path, buffer);
+    commas += kestravo::bench::readAndCountCommas(path, buffer);
     const double b = threadMicroseconds();
     kestravo::openCard(card);
     const double c = threadMicroseconds();

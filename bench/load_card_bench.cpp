@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "app/load_card.h"
+#include "bench/read_and_count.h"
 #include "card/columns.h"
 #include "card/record_reader.h"
 #include "oddsline/columns.h"
@@ -89,11 +89,7 @@ std::int64_t cardBytes() {
 void BM_ReadAndCountCommas(benchmark::State& state) {
   std::string buffer;
   for (auto _ : state) {
-    std::FILE* f = std::fopen(cardPath().c_str(), "rb");
-    buffer.resize(static_cast<std::size_t>(cardBytes()));
-    const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f);
-    std::fclose(f);
-    benchmark::DoNotOptimize(std::count(buffer.data(), buffer.data() + n, ','));
+    benchmark::DoNotOptimize(kestravo::bench::readAndCountCommas(cardPath(), buffer));
   }
   state.SetBytesProcessed(state.iterations() * cardBytes());
 }
