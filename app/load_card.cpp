@@ -71,6 +71,16 @@ void raceStage(CardMatrix& m, const RaceRows& runners, const std::vector<int>& r
   }
 }
 
+// The row computed after row i of race `race`: the next of its race, or the first of the next
+// race that has any; 0 after the last.
+int nextRow(const RaceRows& rowsOfRace, std::size_t race, std::size_t i) {
+  if (i + 1 < rowsOfRace[race].size()) return rowsOfRace[race][i + 1];
+  for (std::size_t r = race + 1; r < rowsOfRace.size(); ++r) {
+    if (!rowsOfRace[r].empty()) return rowsOfRace[r].front();
+  }
+  return 0;
+}
+
 }  // namespace
 
 LoadProblems loadCard(Card& card) {
@@ -87,7 +97,9 @@ LoadProblems loadCard(Card& card) {
     RaceRows runners(1);  // the running rows of the race at hand
     for (std::size_t race = 0; race < everyRow.size(); ++race) {
       const std::vector<int>& rows = everyRow[race];
-      for (int row : rows) {
+      for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = rows[i];
+        m.prefetchRow(nextRow(everyRow, race, i));
         entryPass1(m, row);
         entryPass2(m, row);
         entryPass3(m, row);

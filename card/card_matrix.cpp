@@ -64,6 +64,26 @@ FieldSpan CardMatrix::store(std::string_view text) {
                    static_cast<std::uint32_t>(text.size())};
 }
 
+void CardMatrix::prefetchRow(int row) const {
+  if (row < 1 || row > entryCount_) return;
+  constexpr std::size_t kLine = 64;
+  const auto r = static_cast<std::size_t>(row - 1);
+  const auto* spans = reinterpret_cast<const char*>(fields_.data() + r * kFieldCount);
+  for (std::size_t b = 0; b < kFieldCount * sizeof(FieldSpan); b += kLine) {
+    __builtin_prefetch(spans + b);
+  }
+  // The record's text runs from its first field to the next record's; a record of absurd
+  // length is fetched only as far as a sound one goes.
+  constexpr std::size_t kMostRecordText = 16384;
+  const std::size_t from = fields_[r * kFieldCount].offset;
+  const std::size_t next =
+      row < entryCount_ ? fields_[(r + 1) * kFieldCount].offset : fileText_.size();
+  const std::size_t to = std::min({next, fileText_.size(), from + kMostRecordText});
+  for (std::size_t b = from; b < to; b += kLine) {
+    __builtin_prefetch(fileText_.data() + b);
+  }
+}
+
 void CardMatrix::setWhole(int row, int column, long long n) {
   char text[kPlainWholeLength];
   setText(row, column, std::string_view(text, writePlainWhole(n, text)));

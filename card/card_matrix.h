@@ -66,6 +66,11 @@ class CardMatrix {
     }
     cell(row, column) = store(text);
   }
+  // Asks the processor to start bringing a row's field spans and file text into its cache.
+  // On a card far larger than the cache every row is otherwise read from memory cell by cell
+  // as its first figures ask for it; fetched while the row before is computed, it is there.
+  void prefetchRow(int row) const;
+
   // The plain whole-number form: " 7380", " 0", "-17".
   void setWhole(int row, int column, long long n);
   // Stored through a picture mask, so later readers see the rounded value.
