@@ -215,7 +215,7 @@ void appendUnits(const Picture& p, bool negative, std::uint64_t units, std::stri
 // Whole figures below 10^15 with up to three decimals take the integer path below: their counts
 // of last-place units stay below 10^18, inside the 2^59 the binary reading allows.
 constexpr std::size_t kMostWholeDecimals = 3;
-constexpr long long kMostWhole = 1000000000000000;
+constexpr std::uint64_t kMostWhole = 1000000000000000;
 constexpr std::uint64_t kUnitsPerWhole[kMostWholeDecimals + 1] = {1, 10, 100, 1000};
 
 // Nearly every stored figure has a mask of '#'s with at most one point among them ("###",
@@ -241,11 +241,10 @@ bool appendPlainFigure(std::string& out, std::string_view mask, long double valu
   // A whole n needs no rounding at all: n * 10^decimals is its exact count of last-place units,
   // and the count the binary reading below finds for it too (its remainder is zero, as far
   // from a half as can be). Zero of either sign shows without a sign, as below.
-  const long long n = detail::nearestWhole(value);
-  if (decimals <= kMostWholeDecimals && n > -kMostWhole && n < kMostWhole &&
-      static_cast<long double>(n) == value) {
-    negative = n < 0;
-    units = static_cast<std::uint64_t>(negative ? -n : n) * kUnitsPerWhole[decimals];
+  std::uint64_t magnitude = 0;
+  if (decimals <= kMostWholeDecimals && detail::smallWhole(value, magnitude, negative) &&
+      magnitude < kMostWhole) {
+    units = magnitude * kUnitsPerWhole[decimals];
   } else {
     const bool shown = std::isfinite(value) && value != 0;
     if (shown && !detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(decimals), units)) {

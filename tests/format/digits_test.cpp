@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -206,6 +207,55 @@ TEST(UnitsWithoutDigits, AgreesWithTheDigitsOnRandomFigures) {
   }
   // The short cut exists to answer nearly every figure a card holds.
   EXPECT_GT(answered, 150000);
+}
+
+// What smallWhole answers, by the plain definition: a whole number below 2^50 in magnitude.
+std::string wholeByDefinition(long double v) {
+  if (!std::isfinite(v) || std::nearbyint(v) != v || std::fabs(v) >= 0x1p50L) return "no";
+  return std::to_string(static_cast<long long>(v));
+}
+
+std::string wholeFromBits(long double v) {
+  uint64_t magnitude = 0;
+  bool negative = false;
+  if (!smallWhole(v, magnitude, negative)) return "no";
+  return (negative ? "-" : "") + std::to_string(magnitude);
+}
+
+TEST(SmallWhole, ReadsWholeFiguresFromTheirBitsAtEveryBound) {
+  const long double cases[] = {0.0L,
+                               -0.0L,
+                               1.0L,
+                               -1.0L,
+                               0.5L,
+                               -0.5L,
+                               92.0L,
+                               -17.0L,
+                               3.0000000000000000001L,
+                               0x1p49L,
+                               0x1p50L - 1,
+                               0x1p50L,
+                               -(0x1p50L - 1),
+                               0x1p49L + 0.5L,
+                               999999999999999.0L,
+                               1e300L,
+                               std::numeric_limits<long double>::denorm_min(),
+                               std::numeric_limits<long double>::infinity(),
+                               -std::numeric_limits<long double>::infinity(),
+                               std::numeric_limits<long double>::quiet_NaN()};
+  for (const long double v : cases) {
+    EXPECT_EQ(wholeFromBits(v), wholeByDefinition(v)) << static_cast<double>(v);
+  }
+}
+
+TEST(SmallWhole, AgreesWithTheDefinitionOnRandomFigures) {
+  std::mt19937_64 rng(2026);
+  for (int n = 0; n < 100000; ++n) {
+    long double v = static_cast<long double>(static_cast<int64_t>(rng() % 4000000) - 2000000);
+    if (n % 3 == 1) v /= static_cast<long double>(rng() % 8 + 1);     // some whole, most not
+    if (n % 3 == 2) v = std::ldexp(v, static_cast<int>(rng() % 60));  // up to far past 2^50
+    ASSERT_EQ(wholeFromBits(v), wholeByDefinition(v)) << static_cast<double>(v);
+  }
 }
 
 }  // namespace
