@@ -65,7 +65,10 @@ FieldSpan CardMatrix::store(std::string_view text) {
 }
 
 void CardMatrix::prefetchRow(int row) const {
-  if (row < 1 || row > entryCount_) return;
+  // A card of a few hundred entries stays in the cache from its reading to its figures; there
+  // the fetches would only cost.
+  constexpr int kFewestRowsFetched = 500;
+  if (entryCount_ < kFewestRowsFetched || row < 1 || row > entryCount_) return;
   constexpr std::size_t kLine = 64;
   const auto r = static_cast<std::size_t>(row - 1);
   const auto* spans = reinterpret_cast<const char*>(fields_.data() + r * kFieldCount);
