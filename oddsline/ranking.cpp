@@ -8,19 +8,20 @@
 namespace kestravo {
 
 std::vector<int> rankValues(const std::vector<long double>& values) {
-  std::vector<long double> slots;
-  slots.reserve(values.size());
-  for (long double v : values) slots.push_back(roundedHalfEven(v));
+  // Each value is rounded once: a rank is one more than the count of rounded values above it.
+  std::vector<long double> rounded;
+  rounded.reserve(values.size());
+  for (long double v : values) rounded.push_back(roundedHalfEven(v));
+  std::vector<long double> slots = rounded;
   std::sort(slots.begin(), slots.end(), std::greater<>());
   std::vector<int> ranks;
   ranks.reserve(values.size());
-  for (long double v : values) {
-    if (!(v > 0)) {
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (!(values[i] > 0)) {
       ranks.push_back(0);
       continue;
     }
-    const auto first =
-        std::lower_bound(slots.begin(), slots.end(), roundedHalfEven(v), std::greater<>());
+    const auto first = std::lower_bound(slots.begin(), slots.end(), rounded[i], std::greater<>());
     ranks.push_back(static_cast<int>(first - slots.begin()) + 1);
   }
   return ranks;
