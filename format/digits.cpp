@@ -185,6 +185,23 @@ bool unitsWithoutDigits(long double v, int decimals, uint64_t& units) {
   if (decimals < 0 || decimals > kMostDecimals) return false;
   const auto [significand, shift] = binaryParts(v);
   if (shift >= 0) return false;  // v >= 2^63: far past 2^59 units
+  // Whole-number masks ("###") take most figures; from 1 up their count is the significand's
+  // whole bits, and the same test runs in one 64-bit word.
+  if (decimals == 0 && shift > -64) {
+    const int k = -shift;
+    const uint64_t n = significand >> k;
+    if (n >= (uint64_t{1} << 59)) return false;
+    const uint64_t half = uint64_t{1} << (k - 1);
+    const uint64_t remainder = significand & ((uint64_t{1} << k) - 1);
+    const uint64_t fromHalf = remainder > half ? remainder - half : half - remainder;
+    if (fromHalf == 0) {
+      units = n + (n & 1);
+      return true;
+    }
+    if (fromHalf <= (significand >> 60)) return false;
+    units = remainder > half ? n + 1 : n;
+    return true;
+  }
   const u128 x = static_cast<u128>(significand) * kPowersOfTen[decimals];  // below 2^124
   const int k = -shift;
   if (k >= 126) {  // x below 1/4: rounds to nothing, far from any half
