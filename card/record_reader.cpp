@@ -305,12 +305,12 @@ class Decoder : RecordBounds {
     std::uint64_t controls = 0;  // codes 0 to 13: NUL, tab, LF, CR and their rare neighbours
   };
 
-  // The bytes of a card are mostly commas and short plain fields. Here they are read in blocks
-  // of 64 bytes, a bit per byte, so a run of fields costs a few instructions each and no
-  // guessing: a field that starts with neither a blank nor a quote and ends at a comma before
-  // any control code, and a quoted field whose closing quote (in the same block) is followed at
-  // once by a comma, read exactly as the careful reading reads them. Returns the start of the
-  // first field that needs the careful reading, or of the first field not wanted.
+  // The bytes of a card are mostly commas and short fields. Here they are read in blocks of 64
+  // bytes, a bit per byte, so a run of fields costs a few instructions each and no guessing: a
+  // field that starts with neither a blank nor a quote and ends at a comma before any control
+  // code, and a quoted field that holds no control code and closes just before a comma, read
+  // exactly as the careful reading reads them. Returns the start of the first field that needs
+  // the careful reading, or of the first field not wanted.
   std::size_t readPlainFields(std::size_t p, std::size_t& field, FieldSpan* spans) {
     if (field >= fields() || written_ < field) return p;
     const Scan scan = scanPlainFields(p, spans + field, spans + fields());
@@ -324,61 +324,72 @@ class Decoder : RecordBounds {
     FieldSpan* out;  // its span
   };
 
-  // Precondition: out < last.
+  // For each bit, whether an odd number of the bits up to it are set: from a block that starts
+  // a field, the bytes from an opening quote up to (not with) its closing one.
+  static std::uint64_t prefixXor(std::uint64_t x) {
+    x ^= x << 1;
+    x ^= x << 2;
+    x ^= x << 4;
+    x ^= x << 8;
+    x ^= x << 16;
+    x ^= x << 32;
+    return x;
+  }
+
+  // Precondition: out < last, and p starts a field.
   Scan scanPlainFields(std::size_t p, FieldSpan* out, FieldSpan* const last) const {
 #if defined(__SSE2__)
     while (p + kBlock <= end_) {
       const Block b = classify(p);
-      // Where a field would start if every comma ended one; a comma inside a quoted field
-      // marks a false start, but only inside a field already read.
-      const std::uint64_t starts = (b.commas << 1) | 1;
-      const std::uint64_t special = b.controls | ((b.quotes | b.blanks) & starts);
+      // The block starts a field, so each quote is taken to open a quoted field that the next
+      // one closes, and only the commas outside them part fields. The first field where that
+      // may not be the careful reading is left to it: a field starting with a blank, a quote
+      // opened anywhere but at a field's start or closed anywhere but just before a comma, and
+      // any control code. A record's last field, which ends at a control code, is one of them.
+      const std::uint64_t quoted = prefixXor(b.quotes);
+      const std::uint64_t commas = b.commas & ~quoted;
+      const std::uint64_t starts = (commas << 1) | 1;
+      const std::uint64_t opening = b.quotes & quoted;
+      const std::uint64_t closing = b.quotes & ~quoted;
+      const std::uint64_t special =
+          b.controls | (b.blanks & starts) | (opening & ~starts) | (closing & ~(commas >> 1));
       const auto base = static_cast<std::uint32_t>(p);
       std::uint32_t from = 0;  // the current field's start in the block
-      while (from < kBlock) {
-        const std::uint64_t live = ~std::uint64_t{0} << from;
-        const std::uint64_t ahead = special & live;
-        const std::uint64_t beforeSpecial = ahead != 0 ? (ahead & (~ahead + 1)) - 1 : ~ahead;
-        std::uint64_t ends = b.commas & live & beforeSpecial;
-        // A block holds at most 64 commas: with room for more spans than that, no field of
-        // the block can be the last one wanted, and the loop need not ask.
-        if (last - out > static_cast<std::ptrdiff_t>(kBlock)) {
-          while (ends != 0) {
-            const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
-            if (comma != from) {
-              *out++ = FieldSpan{base + from, comma - from};
-              from = comma + 1;
-              ends &= ends - 1;
-              continue;
-            }
-            // Most fields of a card are empty, in long runs of commas: a run is written whole.
-            const std::uint64_t after = ~(ends >> from);
-            const auto run = after == 0 ? static_cast<std::uint32_t>(kBlock)
-                                        : static_cast<std::uint32_t>(__builtin_ctzll(after));
-            putEmptySpans(out, base + from, run);
-            out += run;
-            from += run;
-            ends = from < kBlock ? ends & (~std::uint64_t{0} << from) : 0;
-          }
-        }
-        for (; ends != 0; ends &= ends - 1) {
+      const std::uint64_t beforeSpecial = special != 0 ? (special & (~special + 1)) - 1 : ~special;
+      std::uint64_t ends = commas & beforeSpecial;
+      // A quoted field's span leaves out its two quotes. A block holds at most 64 commas: with
+      // room for more spans than that, no field of the block can be the last one wanted, and
+      // the loop need not ask.
+      if (last - out > static_cast<std::ptrdiff_t>(kBlock)) {
+        while (ends != 0) {
           const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
-          *out = FieldSpan{base + from, comma - from};
-          from = comma + 1;
-          if (++out == last) return {p + from, out};
+          if (comma != from) {
+            const std::uint32_t quote = static_cast<std::uint32_t>(opening >> from) & 1;
+            *out++ = FieldSpan{base + from + quote, comma - from - 2 * quote};
+            from = comma + 1;
+            ends &= ends - 1;
+            continue;
+          }
+          // Most fields of a card are empty, in long runs of commas: a run is written whole.
+          const std::uint64_t after = ~(ends >> from);
+          const auto run = after == 0 ? static_cast<std::uint32_t>(kBlock)
+                                      : static_cast<std::uint32_t>(__builtin_ctzll(after));
+          putEmptySpans(out, base + from, run);
+          out += run;
+          from += run;
+          ends = from < kBlock ? ends & (~std::uint64_t{0} << from) : 0;
         }
-        if (ahead == 0) break;
-        const auto first = static_cast<std::uint32_t>(__builtin_ctzll(ahead));
-        if (first != from || s_[p + first] != '"') return {p + from, out};
-        const std::uint64_t closing = first + 1 < kBlock ? b.quotes >> (first + 1) : 0;
-        if (closing == 0) return {p + from, out};
-        const auto close = first + 1 + static_cast<std::uint32_t>(__builtin_ctzll(closing));
-        if (close + 2 >= kBlock || ((b.commas >> (close + 1)) & 1) == 0) return {p + from, out};
-        *out = FieldSpan{base + first + 1, close - first - 1};
-        from = close + 2;
+      }
+      for (; ends != 0; ends &= ends - 1) {
+        const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
+        const std::uint32_t quote = static_cast<std::uint32_t>(opening >> from) & 1;
+        *out = FieldSpan{base + from + quote, comma - from - 2 * quote};
+        from = comma + 1;
         if (++out == last) return {p + from, out};
       }
-      if (from == 0) break;  // a field longer than the block
+      // The next block starts at the first field not read, unless that field is left to the
+      // careful reading or is longer than a block.
+      if (special != 0 || from == 0) return {p + from, out};
       p += from;
     }
 #else

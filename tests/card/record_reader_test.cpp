@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,128 @@ TEST(RecordReader, EveryKindOfFieldReadsTheSameAtEveryPlaceInALongRecord) {
     const RecordTable shorter = readRecords(line + "\r\nnext\r\n", fields / 2, 10);
     ASSERT_EQ(shorter.recordCount, 2) << shift;
     EXPECT_EQ(shorter.field(2, 1), "next") << shift;
+  }
+}
+
+// The reader's rules read one character at a time, for records of no more fields than are
+// wanted: a line of blanks and tabs is no record; blanks before a field are dropped; a quoted
+// field runs to the next quote, and after it blanks and tabs are dropped and any character but
+// a comma or a record end starts the next field; an unquoted field runs to a comma or a record
+// end, its tabs dropped; a comma at the very end of the data adds no field.
+Records readCharByChar(const std::string& data) {
+  const std::string d = data.substr(0, data.find('\x1a'));
+  const std::size_t n = d.size();
+  const auto isEnd = [&](std::size_t p) { return d[p] == '\r' || d[p] == '\n'; };
+  const auto pastEnd = [&](std::size_t p) {
+    return p + (d[p] == '\r' && p + 1 < n && d[p + 1] == '\n' ? 2 : 1);
+  };
+  Records out;
+  std::size_t p = 0;
+  while (p < n) {
+    std::size_t q = p;
+    while (q < n && (d[q] == ' ' || d[q] == '\t')) ++q;
+    if (q == n) break;
+    if (isEnd(q)) {
+      p = pastEnd(q);
+      continue;
+    }
+    std::vector<std::string>& record = out.emplace_back();
+    for (bool recordEnds = false; !recordEnds;) {
+      while (p < n && d[p] == ' ') ++p;
+      std::string field;
+      if (p < n && d[p] == '"') {
+        for (++p; p < n && d[p] != '"'; ++p) field += d[p];
+        if (p < n) ++p;
+        while (p < n && (d[p] == ' ' || d[p] == '\t')) ++p;
+      } else {
+        for (; p < n && d[p] != ',' && !isEnd(p); ++p) {
+          if (d[p] != '\t') field += d[p];
+        }
+      }
+      record.push_back(field);
+      if (p >= n) {
+        recordEnds = true;
+      } else if (d[p] == ',') {
+        recordEnds = ++p >= n;
+      } else if (isEnd(p)) {
+        p = pastEnd(p);
+        recordEnds = true;
+      }
+    }
+  }
+  return out;
+}
+
+// Random records of every kind of field, plain and odd, at random places against the blocks of
+// the reading: both readers agree with the reading character by character.
+TEST(RecordReader, ReadsRandomRecordsAsTheCharacterByCharacterReading) {
+  constexpr int kFields = 200;
+  std::mt19937 rng(1435);
+  const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  const std::string inQuotes = "ab1 ,\t\r\n";
+  const auto text = [&](int longest, const std::string& from) {
+    std::string t;
+    for (int i = pick(longest + 1); i > 0; --i)
+      t += from[static_cast<std::size_t>(pick(static_cast<int>(from.size())))];
+    return t;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::string data;
+    for (int r = pick(4) + 1; r > 0; --r) {
+      for (int f = pick(150); f >= 0; --f) {
+        switch (pick(12)) {
+          case 0:
+          case 1:
+          case 2:
+            break;  // empty
+          case 3:
+          case 4:
+            data += text(6, "0123456789.");
+            break;
+          case 5:
+            data += text(70, "wxyz 9");
+            break;
+          case 6:
+            data += '"' + text(8, "Clm 25") + '"';
+            break;
+          case 7:
+            data += '"' + text(70, inQuotes) + '"';
+            break;
+          case 8:
+            data += text(2, " ") + '"' + text(3, "q,") + '"' + text(2, " \t");
+            break;
+          case 9:
+            data += text(2, " \t") + text(3, "ab") + text(2, "\t\"") + text(3, "cd");
+            break;
+          case 10:
+            data += '"' + text(3, "e") + '"' + text(3, "fg");
+            break;
+          default:
+            data += text(3, std::string("h\0\x1a", 3));
+            break;
+        }
+        if (f > 0) data += ',';
+      }
+      const char* const ends[] = {"\r\n", "\n", "\r", "\r\n  \t\r\n"};
+      data += ends[pick(4)];
+    }
+    if (pick(8) == 0) data += '"' + text(5, inQuotes);  // a quote left open at the end
+    const Records expected = readCharByChar(data);
+    const RecordTable plain = readRecords(data, kFields, 100);
+    const RecordTable refusing = readRecordsUnlessMore(data, kFields, 100, SpanList());
+    ASSERT_EQ(plain.recordCount, static_cast<int>(expected.size())) << round;
+    ASSERT_EQ(refusing.recordCount, plain.recordCount) << round;
+    for (int r = 1; r <= plain.recordCount; ++r) {
+      const std::vector<std::string>& fields = expected[static_cast<std::size_t>(r - 1)];
+      for (int f = 1; f <= kFields; ++f) {
+        const std::string want =
+            f <= static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(f - 1)] : "";
+        ASSERT_EQ(plain.field(r, f), want)
+            << "round " << round << " record " << r << " field " << f;
+        ASSERT_EQ(refusing.field(r, f), want)
+            << "round " << round << " record " << r << " field " << f;
+      }
+    }
   }
 }
 
