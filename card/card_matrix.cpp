@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "format/mask.h"
 
@@ -14,9 +15,19 @@ constexpr std::size_t kComputedBytesPerRow = 2048;
 
 void CardMatrix::clearStoredTexts(std::size_t room) {
   constexpr std::size_t kCharacters = 256;
-  storedText_.clear();
-  storedText_.reserve(kCharacters + room);
-  for (std::size_t c = 0; c < kCharacters; ++c) storedText_ += static_cast<char>(c);
+  storedSize_ = 0;
+  char* const table = storedRoom(kCharacters + room);
+  for (std::size_t c = 0; c < kCharacters; ++c) table[c] = static_cast<char>(c);
+  storedSize_ = kCharacters;
+}
+
+void CardMatrix::growStoredTexts(std::size_t n) {
+  constexpr std::size_t kLeast = 4096;
+  const std::size_t capacity = std::max({kLeast, 2 * storedCapacity_, storedSize_ + n});
+  auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+  if (storedSize_ != 0) std::memcpy(grown.get(), stored_.get(), storedSize_);
+  stored_ = std::move(grown);
+  storedCapacity_ = capacity;
 }
 
 void CardMatrix::reset(int entryCount) {
@@ -50,18 +61,30 @@ RecordTable CardMatrix::releaseBuffers() {
 }
 
 FieldSpan CardMatrix::store(std::string_view text) {
-  const std::size_t offset = storedText_.size();
-  if (text.size() > storedTextLimit_ - std::min(offset, storedTextLimit_)) throw StoredTextFull();
-  // The text may itself be a view of an earlier store (a copy from another cell); appending
-  // could move the buffer under it, so copy by position in that case.
-  const char* base = storedText_.data();
-  if (text.data() >= base && text.data() < base + storedText_.size()) {
-    storedText_.append(storedText_, static_cast<std::size_t>(text.data() - base), text.size());
+  const std::size_t n = text.size();
+  if (n > storedTextLimit_ - std::min(storedSize_, storedTextLimit_)) throw StoredTextFull();
+  // The text may itself be a view of an earlier store (a copy from another cell); making room
+  // could move the buffer under it, so it is found again by its position.
+  const std::less<const char*> before;
+  const char* const base = stored_.get();
+  const bool stored = !before(text.data(), base) && before(text.data(), base + storedSize_);
+  const std::size_t at = stored ? static_cast<std::size_t>(text.data() - base) : 0;
+  char* const out = storedRoom(n);
+  const char* const from = stored ? stored_.get() + at : text.data();
+  // Stores are mostly a few characters: two overlapping fixed-size copies instead of a call.
+  if (n >= 8 && n <= 16) {
+    std::memcpy(out, from, 8);
+    std::memcpy(out + n - 8, from + n - 8, 8);
+  } else if (n >= 4 && n < 8) {
+    std::memcpy(out, from, 4);
+    std::memcpy(out + n - 4, from + n - 4, 4);
+  } else if (n >= 2 && n < 4) {
+    std::memcpy(out, from, 2);
+    std::memcpy(out + n - 2, from + n - 2, 2);
   } else {
-    storedText_.append(text);
+    std::memcpy(out, from, n);
   }
-  return FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
-                   static_cast<std::uint32_t>(text.size())};
+  return keepStored(n);
 }
 
 void CardMatrix::prefetchRow(int row) const {
@@ -88,20 +111,19 @@ void CardMatrix::prefetchRow(int row) const {
 }
 
 void CardMatrix::setWhole(int row, int column, long long n) {
-  char text[kPlainWholeLength];
-  setText(row, column, std::string_view(text, writePlainWhole(n, text)));
+  if (!inBounds(row, column)) return;
+  // Written in place: every plain whole number takes two characters or more.
+  auto& text = *reinterpret_cast<char(*)[kPlainWholeLength]>(storedRoom(kPlainWholeLength));
+  cell(row, column) = keepStored(writePlainWhole(n, text));
 }
 
 void CardMatrix::setMasked(int row, int column, std::string_view mask, long double v) {
   if (!inBounds(row, column)) return;
-  const std::size_t offset = storedText_.size();
-  appendFormat(storedText_, mask, v);
-  if (storedText_.size() > storedTextLimit_) {
-    storedText_.resize(offset);
-    throw StoredTextFull();
+  if (const std::size_t length = layPlainFigure(mask, v, storedRoom(kPlainFigureRoom))) {
+    cell(row, column) = keepStored(length);
+    return;
   }
-  cell(row, column) = FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
-                                static_cast<std::uint32_t>(storedText_.size() - offset)};
+  cell(row, column) = store(Format(mask, v));
 }
 
 }  // namespace kestravo

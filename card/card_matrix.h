@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,7 +49,7 @@ class CardMatrix {
     if (!inBounds(row, column)) return {};
     const FieldSpan s = cell(row, column);
     if (s.offset & kStoredText) {
-      return std::string_view(storedText_.data() + (s.offset & ~kStoredText), s.size);
+      return std::string_view(stored_.get() + (s.offset & ~kStoredText), s.size);
     }
     return std::string_view(fileText_.data() + s.offset, s.size);
   }
@@ -97,6 +99,21 @@ class CardMatrix {
   FieldSpan store(std::string_view text);
   // Empties the stored texts down to the table of single characters.
   void clearStoredTexts(std::size_t room);
+  // Where the next stored text goes, with room for `n` characters past it.
+  char* storedRoom(std::size_t n) {
+    if (storedCapacity_ - storedSize_ < n) growStoredTexts(n);
+    return stored_.get() + storedSize_;
+  }
+  void growStoredTexts(std::size_t n);
+  // Counts `length` characters written at storedRoom() as a stored text; past the limit
+  // nothing is counted and StoredTextFull is thrown.
+  FieldSpan keepStored(std::size_t length) {
+    const std::size_t offset = storedSize_;
+    if (length > storedTextLimit_ - std::min(offset, storedTextLimit_)) throw StoredTextFull();
+    storedSize_ += length;
+    return FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
+                     static_cast<std::uint32_t>(length)};
+  }
 
   int entryCount_ = 0;
   // The data file's own text, as the reader left it, holds the fields; every stored text
@@ -107,7 +124,10 @@ class CardMatrix {
   static_assert(kMaxStoredTextBytes < kStoredText, "stored offsets must not reach the mark");
   std::size_t storedTextLimit_ = kMaxStoredTextBytes;
   std::string fileText_;
-  std::string storedText_;
+  // The stored texts, `storedSize_` of them in use; grown by doubling.
+  std::unique_ptr<char[]> stored_;
+  std::size_t storedSize_ = 0;
+  std::size_t storedCapacity_ = 0;
   SpanList fields_;
   std::vector<FieldSpan> computed_;
 };

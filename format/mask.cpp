@@ -218,19 +218,23 @@ constexpr std::size_t kMostWholeDecimals = 3;
 constexpr std::uint64_t kMostWhole = 1000000000000000;
 constexpr std::uint64_t kUnitsPerWhole[kMostWholeDecimals + 1] = {1, 10, 100, 1000};
 
+}  // namespace
+
 // Nearly every stored figure has a mask of '#'s with at most one point among them ("###",
 // "##.#") and a value whose rounded units come straight from its binary form: such a figure is
 // laid out here in one piece, as appendUnits lays it, without the literals and grouping that
 // appendUnits must allow for (every stored figure passes here, and going through the general
-// layout costs an open about 3 % more instructions). False, with nothing appended, for
-// anything else.
-bool appendPlainFigure(std::string& out, std::string_view mask, long double value) {
-  constexpr std::size_t kRoom = 64;  // the widest mask taken here and 18 decimals, 18 digits
+// layout costs an open about 3 % more instructions).
+std::size_t layPlainFigure(std::string_view mask, long double value, char* out) {
+  constexpr std::size_t kRoom = kPlainFigureRoom;  // the widest mask taken here and 18 decimals,
+                                                   // 18 digits
   constexpr std::size_t kWidestMask = 24;
+  // Copied out in one piece of this size: the text, and past its end what `out` has room for.
+  constexpr std::size_t kCopied = 32;
   const std::size_t width = mask.size();
   Picture p;
   if (width > kWidestMask || !parsePlainNumber(mask, p) || p.decimals > kMostUnitDecimals) {
-    return false;
+    return 0;
   }
   const std::size_t whole = p.integerPositions;
   const std::size_t decimals = p.decimals;
@@ -248,13 +252,13 @@ bool appendPlainFigure(std::string& out, std::string_view mask, long double valu
   } else {
     const bool shown = std::isfinite(value) && value != 0;
     if (shown && !detail::unitsWithoutDigits(std::fabs(value), static_cast<int>(decimals), units)) {
-      return false;
+      return 0;
     }
     negative = shown && value < 0;
   }
-  char field[kRoom];
+  char field[kRoom + kCopied];
   char* const end = field + kRoom;
-  std::memset(end - kWidestMask, ' ', kWidestMask);  // the positions a figure leaves over
+  std::memset(end - kWidestMask, ' ', kWidestMask + kCopied);  // the positions left over
   char* o = end;
   for (std::size_t j = 0; j < decimals; ++j, units /= 10) {
     *--o = static_cast<char>('0' + units % 10);
@@ -267,9 +271,20 @@ bool appendPlainFigure(std::string& out, std::string_view mask, long double valu
     } while (units != 0);
   }
   if (negative) *--o = '-';
-  char* const start = std::min(o, end - width);
-  out.append(start, static_cast<std::size_t>(end - start));
-  return true;
+  const char* const start = std::min(o, end - width);
+  const auto length = static_cast<std::size_t>(end - start);
+  // A short figure, as nearly all are, is copied with a fixed size rather than a library call.
+  std::memcpy(out, start, length <= kCopied ? kCopied : length);
+  return length;
+}
+
+namespace {
+
+bool appendPlainFigure(std::string& out, std::string_view mask, long double value) {
+  char text[kPlainFigureRoom];
+  const std::size_t length = layPlainFigure(mask, value, text);
+  out.append(text, length);
+  return length != 0;
 }
 
 // Each layout appends its text to `out`, so a store can collect many texts in one buffer.

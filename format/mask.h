@@ -33,6 +33,15 @@ std::string plainNumber(long double value);
 // them in place.
 void appendFormat(std::string& out, std::string_view mask, long double value);
 
+// The room layPlainFigure needs.
+inline constexpr std::size_t kPlainFigureRoom = 64;
+
+// The text appendFormat gives, written at `out`, which has room for kPlainFigureRoom characters,
+// when the mask is '#'s with at most one point ("###", "##.#") and the figure needs no digits
+// beyond its binary form, as nearly every stored figure; past the text `out` may be written.
+// Returns the text's length, or 0 for any other mask or figure: those take appendFormat.
+std::size_t layPlainFigure(std::string_view mask, long double value, char* out);
+
 // A text field lays the text left-aligned, cut to the field's width or padded with blanks.
 // A numeric field formats the text's numeric value.
 std::string Format(std::string_view mask, std::string_view text);
