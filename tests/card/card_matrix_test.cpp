@@ -1,0 +1,97 @@
+#include "card/card_matrix.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "format/mask.h"
+#include "format/numeric.h"
+
+namespace kestravo {
+namespace {
+
+constexpr int kFirstComputed = kFieldCount + 1;
+
+// Every computed column of a few rows, one after another.
+struct Cell {
+  int row;
+  int column;
+};
+Cell cellNumber(int n) {
+  constexpr int kPerRow = kColumnCount - kFirstComputed;
+  return {1 + n / kPerRow, kFirstComputed + n % kPerRow};
+}
+
+// Texts of every length a store copies in its own way, from outside the card and from the
+// card's own stored texts, while the stored texts grow many times over under the views.
+TEST(CardMatrix, StoredTextsKeepTheirCharactersAsTheBufferGrows) {
+  CardMatrix m;
+  m.reset(40);
+  std::vector<std::string> expected;
+  for (int n = 0; n < 12000; ++n) {
+    const Cell at = cellNumber(n);
+    std::string text;
+    if (n % 3 == 2 && n > 0) {
+      // A copy of an earlier cell, given as a view of the card itself.
+      const Cell from = cellNumber(n / 2);
+      text = expected[static_cast<std::size_t>(n / 2)];
+      m.setText(at.row, at.column, m.text(from.row, from.column));
+    } else {
+      for (int i = 0; i < n % 41; ++i) text += static_cast<char>('A' + (n + i) % 26);
+      m.setText(at.row, at.column, text);
+    }
+    expected.push_back(text);
+  }
+  for (int n = 0; n < 12000; ++n) {
+    const Cell at = cellNumber(n);
+    ASSERT_EQ(m.text(at.row, at.column), expected[static_cast<std::size_t>(n)]) << n;
+  }
+}
+
+// A figure stored through a mask reads back as the mask lays it out, whether the layout is the
+// plain one written in place or the general one.
+TEST(CardMatrix, MaskedAndWholeFiguresReadAsTheirLayout) {
+  const struct {
+    const char* mask;
+    long double value;
+  } rows[] = {
+      {"###", 92},     {"###", 84.5L},    {"###", -0.4L},         {"##.##", 2.675L},
+      {"#", 1234567},  {"###.#", 1e300L}, {"##,###", 12345},      {"\\   \\", 7.5L},
+      {"###", 1e-30L}, {"#####", -17},    {".##", 0.125L},        {"##.#", 99.96L},
+      {"####", 1e18L}, {"###", 0.5L},     {"#.######", 1.0L / 3},
+  };
+  CardMatrix m;
+  m.reset(1);
+  int column = kFirstComputed;
+  for (const auto& row : rows) {
+    m.setMasked(1, column, row.mask, row.value);
+    EXPECT_EQ(m.text(1, column), Format(row.mask, row.value)) << row.mask;
+    ++column;
+  }
+  for (const long long n : {0LL, 7LL, -17LL, 7380LL, -9223372036854775807LL - 1}) {
+    m.setWhole(1, column, n);
+    EXPECT_EQ(m.text(1, column), plainWhole(n)) << n;
+    ++column;
+  }
+}
+
+// Past the limit on stored texts a store is refused as a whole, and what was stored stays.
+TEST(CardMatrix, AStorePastTheLimitIsRefusedAndKeepsTheRest) {
+  CardMatrix m;
+  m.reset(2);
+  m.limitStoredText(270);  // the table of single characters takes 256
+  m.setText(1, kFirstComputed, "kept");
+  m.setMasked(1, kFirstComputed + 1, "###", 85);
+  EXPECT_THROW(m.setText(1, kFirstComputed + 2, std::string(40, 'x')), StoredTextFull);
+  EXPECT_THROW(m.setMasked(1, kFirstComputed + 3, "##########.####", 1), StoredTextFull);
+  EXPECT_THROW(m.setMasked(1, kFirstComputed + 4, "##,###,###,###,###,###.##", 1), StoredTextFull);
+  EXPECT_EQ(m.text(1, kFirstComputed), "kept");
+  EXPECT_EQ(m.text(1, kFirstComputed + 1), " 85");
+  EXPECT_EQ(m.text(1, kFirstComputed + 2), "");
+  m.setText(2, kFirstComputed, "S");  // single characters take no room
+  EXPECT_EQ(m.text(2, kFirstComputed), "S");
+}
+
+}  // namespace
+}  // namespace kestravo
