@@ -274,7 +274,11 @@ std::size_t layPlainFigure(std::string_view mask, long double value, char* out) 
   const char* const start = std::min(o, end - width);
   const auto length = static_cast<std::size_t>(end - start);
   // A short figure, as nearly all are, is copied with a fixed size rather than a library call.
-  std::memcpy(out, start, length <= kCopied ? kCopied : length);
+  if (length <= kCopied) {
+    std::memcpy(out, start, kCopied);
+  } else {
+    std::memcpy(out, start, length);
+  }
   return length;
 }
 
