@@ -5,7 +5,7 @@
 namespace kestravo {
 
 int raceNumberOf(std::string_view raceField) {
-  const long double r = numericValue(raceField);
+  const long double r = cellValue(raceField);
   if (r < 1 || r > kMaxRaceNumber) return 0;
   const int race = static_cast<int>(r);
   return static_cast<long double>(race) == r ? race : 0;

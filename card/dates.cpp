@@ -56,7 +56,7 @@ long long dayNumber(std::string_view date) {
   const std::string_view year = date.substr(0, 4);
   const std::string_view month = date.size() > 4 ? date.substr(4, 2) : std::string_view();
   const std::string_view day = date.size() > 2 ? date.substr(date.size() - 2) : date;
-  return monthOffset(month) + yearOffset(year) + roundHalfEven(numericValue(day));
+  return monthOffset(month) + yearOffset(year) + roundHalfEven(cellValue(day));
 }
 
 void computeDates(CardMatrix& matrix, int row) {

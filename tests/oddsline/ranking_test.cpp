@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "card/columns.h"
 #include "oddsline/columns.h"
 
@@ -39,6 +42,25 @@ const RankCase kRankCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, RankWithinRace, ::testing::ValuesIn(kRankCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Small fields are ranked by counting and large ones by sorting: at every size, ties and
+// halves included, a rank is one more than the count of rounded values above it.
+TEST(RankWithinRace, EveryFieldSizeRanksByTheRoundedValuesAbove) {
+  std::mt19937 rng(90);
+  for (int starters = 0; starters <= 80; ++starters) {
+    std::vector<long double> values;
+    for (int i = 0; i < starters; ++i) {
+      values.push_back(static_cast<long double>(static_cast<int>(rng() % 41) - 8) / 2);
+    }
+    std::vector<int> expected;
+    for (const long double v : values) {
+      int above = 0;
+      for (const long double w : values) above += std::nearbyint(w) > std::nearbyint(v) ? 1 : 0;
+      expected.push_back(v > 0 ? above + 1 : 0);
+    }
+    EXPECT_EQ(rankValues(values), expected) << starters << " starters";
+  }
+}
 
 TEST(RankWithinRace, OnlyRunningRowsOfEachRaceTakePart) {
   CardMatrix m;
