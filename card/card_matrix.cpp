@@ -34,9 +34,7 @@ void CardMatrix::reset(int entryCount) {
   entryCount_ = entryCount < 0 ? 0 : entryCount;
   fileText_.clear();
   clearStoredTexts(0);
-  const auto rows = static_cast<std::size_t>(entryCount_);
-  fields_.assign(rows * kFieldCount, FieldSpan{});
-  computed_.assign(rows * kComputedColumns, FieldSpan{});
+  cells_.assign(static_cast<std::size_t>(entryCount_) * kRowCells, FieldSpan{});
 }
 
 void CardMatrix::load(RecordTable&& records) {
@@ -47,14 +45,27 @@ void CardMatrix::load(RecordTable&& records) {
   entryCount_ = records.recordCount;
   fileText_ = std::move(records.text);
   clearStoredTexts(kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
-  fields_ = std::move(records.spans);
-  computed_.assign(static_cast<std::size_t>(entryCount_) * kComputedColumns, FieldSpan{});
+  const auto rows = static_cast<std::size_t>(entryCount_);
+  if (records.stride == kRowCells) {
+    cells_ = std::move(records.spans);
+  } else {
+    cells_.resize(rows * kRowCells);
+    for (std::size_t r = 0; r < rows; ++r) {
+      std::copy_n(records.spans.begin() + static_cast<std::ptrdiff_t>(r) * records.stride,
+                  kFieldCount, cells_.begin() + static_cast<std::ptrdiff_t>(r * kRowCells));
+    }
+  }
+  // Every computed cell starts empty.
+  for (std::size_t r = 0; r < rows; ++r) {
+    std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(r * kRowCells + kFieldCount),
+                kComputedColumns, FieldSpan{});
+  }
 }
 
 RecordTable CardMatrix::releaseBuffers() {
   RecordTable buffers;
   buffers.text = std::move(fileText_);  // left as it is: a read overwrites it
-  buffers.spans = std::move(fields_);
+  buffers.spans = std::move(cells_);
   buffers.spans.clear();
   reset(0);
   return buffers;
@@ -94,16 +105,16 @@ void CardMatrix::prefetchRow(int row) const {
   if (entryCount_ < kFewestRowsFetched || row < 1 || row > entryCount_) return;
   constexpr std::size_t kLine = 64;
   const auto r = static_cast<std::size_t>(row - 1);
-  const auto* spans = reinterpret_cast<const char*>(fields_.data() + r * kFieldCount);
+  const auto* spans = reinterpret_cast<const char*>(cells_.data() + r * kRowCells);
   for (std::size_t b = 0; b < kFieldCount * sizeof(FieldSpan); b += kLine) {
     __builtin_prefetch(spans + b);
   }
   // The record's text runs from its first field to the next record's; a record of absurd
   // length is fetched only as far as a sound one goes.
   constexpr std::size_t kMostRecordText = 16384;
-  const std::size_t from = fields_[r * kFieldCount].offset;
+  const std::size_t from = cells_[r * kRowCells].offset;
   const std::size_t next =
-      row < entryCount_ ? fields_[(r + 1) * kFieldCount].offset : fileText_.size();
+      row < entryCount_ ? cells_[(r + 1) * kRowCells].offset : fileText_.size();
   const std::size_t to = std::min({next, fileText_.size(), from + kMostRecordText});
   for (std::size_t b = from; b < to; b += kLine) {
     __builtin_prefetch(fileText_.data() + b);

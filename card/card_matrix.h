@@ -32,8 +32,10 @@ class CardMatrix {
   // Discards everything and makes rows 0..entryCount of empty cells.
   void reset(int entryCount);
   // Takes a decoded data file (1,435 fields a record) as rows 1..recordCount, its fields
-  // in columns 1..1435.
+  // in columns 1..1435. Decoded with kRowCells spans a record, it is taken as it stands.
   void load(RecordTable&& records);
+  // The cells of one row, every column but 0.
+  static constexpr int kRowCells = kColumnCount - 1;
   // Empties the card and hands over the file text and field spans it held, for the next
   // load to read over: a card reloaded after every change of scratches then reuses its
   // memory instead of taking fresh pages from the system and clearing them.
@@ -47,7 +49,7 @@ class CardMatrix {
   // stays valid until the next store into the card.
   std::string_view text(int row, int column) const {
     if (!inBounds(row, column)) return {};
-    const FieldSpan s = cell(row, column);
+    const FieldSpan s = cells_[cellIndex(row, column)];
     if (s.offset & kStoredText) {
       return std::string_view(stored_.get() + (s.offset & ~kStoredText), s.size);
     }
@@ -79,19 +81,14 @@ class CardMatrix {
   void setMasked(int row, int column, std::string_view mask, long double v);
 
  private:
-  static constexpr int kComputedColumns = kColumnCount - 1 - kFieldCount;
+  static constexpr int kComputedColumns = kRowCells - kFieldCount;
 
-  // The cell of a row and column within the bounds. The data-file fields stay where the
-  // reader put them; the computed columns have a table of their own.
-  FieldSpan& cell(int row, int column) {
-    const auto r = static_cast<std::size_t>(row - 1);
-    if (column <= kFieldCount)
-      return fields_[r * kFieldCount + static_cast<std::size_t>(column - 1)];
-    return computed_[r * kComputedColumns + static_cast<std::size_t>(column - kFieldCount - 1)];
+  // Where the cell of a row and column within the bounds lies: rows one after another, each
+  // its data-file fields where the reader put them, then its computed columns.
+  static std::size_t cellIndex(int row, int column) {
+    return static_cast<std::size_t>(row - 1) * kRowCells + static_cast<std::size_t>(column - 1);
   }
-  const FieldSpan& cell(int row, int column) const {
-    return const_cast<CardMatrix*>(this)->cell(row, column);
-  }
+  FieldSpan& cell(int row, int column) { return cells_[cellIndex(row, column)]; }
   bool inBounds(int row, int column) const {
     return row >= 1 && row <= entryCount_ && column >= 1 && column < kColumnCount;
   }
@@ -128,8 +125,7 @@ class CardMatrix {
   std::unique_ptr<char[]> stored_;
   std::size_t storedSize_ = 0;
   std::size_t storedCapacity_ = 0;
-  SpanList fields_;
-  std::vector<FieldSpan> computed_;
+  SpanList cells_;
 };
 
 }  // namespace kestravo

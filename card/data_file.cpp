@@ -37,7 +37,7 @@ LoadProblems readInto(Card& card) {
   // A file past the record limit is told by its record ends alone, before any of it is
   // decoded: the refusal costs one pass over the bytes and no memory beyond them.
   RecordTable records = readRecordsUnlessMore(std::move(data), kFieldCount, kMaxDataFileRecords,
-                                              std::move(buffers.spans));
+                                              std::move(buffers.spans), CardMatrix::kRowCells);
   if (records.truncated) {
     problems.messages.push_back("THE DATA FILE HAS MORE THAN 10,000 RECORDS AND WAS NOT LOADED: " +
                                 card.dataFilePath);

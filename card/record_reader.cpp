@@ -185,7 +185,7 @@ class Decoder : RecordBounds {
     }
     // The spans are allocated once instead of growing record by record.
     const std::size_t most = std::min(bound, static_cast<std::size_t>(maxRecords_) + 1);
-    t_.spans.reserve(most * static_cast<std::size_t>(t_.fieldsPerRecord));
+    t_.spans.reserve(most * stride());
     while (pos_ < end_) {
       if (skipBlankLine()) continue;
       if (t_.recordCount == maxRecords_) {
@@ -203,7 +203,7 @@ class Decoder : RecordBounds {
   // careful reading.
   void readRecord() {
     const std::size_t base = t_.spans.size();
-    t_.spans.resize(base + fields());  // left unset: every span is written below
+    t_.spans.resize(base + stride());  // left unset: every span of a field is written below
     FieldSpan* spans = t_.spans.data() + base;
     ++t_.recordCount;
     std::size_t p = pos_;
@@ -223,6 +223,7 @@ class Decoder : RecordBounds {
   }
 
   std::size_t fields() const { return static_cast<std::size_t>(t_.fieldsPerRecord); }
+  std::size_t stride() const { return static_cast<std::size_t>(t_.stride); }
 
   // The careful reading of the field that starts at p (with any empty fields in front of it),
   // by every rule. The text ends in a NUL (a std::string always does), which stops every scan
@@ -447,7 +448,7 @@ class Decoder : RecordBounds {
 std::string_view RecordTable::field(int record, int f) const {
   if (record < 1 || record > recordCount || f < 1 || f > fieldsPerRecord) return {};
   const FieldSpan s =
-      spans[static_cast<std::size_t>(record - 1) * static_cast<std::size_t>(fieldsPerRecord) +
+      spans[static_cast<std::size_t>(record - 1) * static_cast<std::size_t>(stride) +
             static_cast<std::size_t>(f - 1)];
   return std::string_view(text).substr(s.offset, s.size);
 }
@@ -460,11 +461,12 @@ bool moreRecordsThan(const std::string& data, int limit) {
 namespace {
 
 RecordTable decode(std::string data, int fieldsPerRecord, int maxRecords, SpanList spans,
-                   bool refuseMore) {
+                   bool refuseMore, int stride) {
   RecordTable table;
   table.spans = std::move(spans);
   table.spans.clear();
   table.fieldsPerRecord = fieldsPerRecord < 1 ? 1 : fieldsPerRecord;
+  table.stride = std::max(stride, table.fieldsPerRecord);
   if (const std::size_t z = data.find(kCtrlZ); z != std::string::npos) data.resize(z);
   table.text = std::move(data);
   Decoder(table, maxRecords < 0 ? 0 : maxRecords).run(refuseMore);
@@ -474,12 +476,12 @@ RecordTable decode(std::string data, int fieldsPerRecord, int maxRecords, SpanLi
 }  // namespace
 
 RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords) {
-  return decode(std::move(data), fieldsPerRecord, maxRecords, SpanList(), false);
+  return decode(std::move(data), fieldsPerRecord, maxRecords, SpanList(), false, 0);
 }
 
 RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,
-                                  SpanList spans) {
-  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), true);
+                                  SpanList spans, int stride) {
+  return decode(std::move(data), fieldsPerRecord, maxRecords, std::move(spans), true, stride);
 }
 
 }  // namespace kestravo

@@ -42,12 +42,13 @@ struct UnsetAllocator : std::allocator<T> {
 
 using SpanList = std::vector<FieldSpan, UnsetAllocator<FieldSpan>>;
 
-// A decoded file: `fieldsPerRecord` spans per record into `text`; fields a record does
-// not have are empty.
+// A decoded file: `fieldsPerRecord` spans per record into `text`, each record's spans `stride`
+// apart (the spans between are left unset); fields a record does not have are empty.
 struct RecordTable {
   std::string text;
   SpanList spans;
   int fieldsPerRecord = 0;
+  int stride = 0;
   int recordCount = 0;
   // True when the data held more records than the reader was allowed to take.
   bool truncated = false;
@@ -65,10 +66,12 @@ RecordTable readRecords(std::string data, int fieldsPerRecord, int maxRecords);
 
 // The same, unless the data holds more than `maxRecords` records: then nothing is decoded,
 // `truncated` is set with no record read, and no room is taken beyond the text. `spans` is
-// filled (emptied first) so that the room it has is used again. A refusal costs one pass over
-// the record ends, and a load that is not refused pays for no second one.
+// filled (emptied first) so that the room it has is used again, each record's spans `stride`
+// apart (at least fieldsPerRecord), so that a table with more columns than the file can take
+// them as its rows. A refusal costs one pass over the record ends, and a load that is not
+// refused pays for no second one.
 RecordTable readRecordsUnlessMore(std::string data, int fieldsPerRecord, int maxRecords,
-                                  SpanList spans);
+                                  SpanList spans, int stride = 0);
 
 // Whether the data holds more than `limit` records, by the same rules, told from the record
 // ends alone: nothing is decoded or kept, and reading stops at the record past the limit.
