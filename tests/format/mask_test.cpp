@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "format/numeric.h"
@@ -80,6 +81,35 @@ TEST(Format, RoundsFromNineteenDigitsNotFromTheBinaryValue) {
       {"##.#", static_cast<long double>(0.05f), " 0.1"},
       {"##.#", static_cast<long double>(12.45f), "12.4"},
   });
+}
+
+// Plain masks take a layout of their own; a literal after the field sends the same mask
+// through the general one. Both must lay out every figure alike, digit for digit.
+TEST(Format, PlainMasksLayOutAsTheGeneralLayout) {
+  std::mt19937_64 rng(1729);
+  for (int n = 0; n < 200000; ++n) {
+    const std::string mask = std::string(rng() % 8 + (n % 5 == 0 ? 0 : 1), '#') +
+                             (n % 3 == 0 ? "" : "." + std::string(rng() % 5, '#'));
+    if (mask.empty() || mask == ".") continue;
+    long double v = 0;
+    switch (n % 4) {
+      case 0:  // whole figures of every size, either sign
+        v = static_cast<long double>(static_cast<std::int64_t>(rng() >> (rng() % 64)));
+        break;
+      case 1:  // quotients, as averages and percentages are
+        v = static_cast<long double>(rng() % 200000) / static_cast<long double>(rng() % 997 + 1);
+        break;
+      case 2:  // halves at a decimal place
+        v = (static_cast<long double>(rng() % 100000) + 0.5L) / 100;
+        break;
+      default:  // anything from tiny to huge
+        v = std::ldexp(static_cast<long double>(rng()), static_cast<int>(rng() % 160) - 120);
+        break;
+    }
+    if (rng() % 2) v = -v;
+    ASSERT_EQ(Format(mask, v) + "_", Format(mask + "_", v))
+        << "mask \"" << mask << "\" value " << static_cast<double>(v);
+  }
 }
 
 TEST(Format, NegativesAndZero) {
