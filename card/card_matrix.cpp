@@ -106,8 +106,13 @@ void CardMatrix::prefetchRow(int row) const {
   constexpr std::size_t kLine = 64;
   const auto r = static_cast<std::size_t>(row - 1);
   const auto* spans = reinterpret_cast<const char*>(cells_.data() + r * kRowCells);
+  // The file fields are read; the computed cells, cleared at the load, are written and read.
   for (std::size_t b = 0; b < kFieldCount * sizeof(FieldSpan); b += kLine) {
     __builtin_prefetch(spans + b);
+  }
+  for (std::size_t b = kFieldCount * sizeof(FieldSpan); b < kRowCells * sizeof(FieldSpan);
+       b += kLine) {
+    __builtin_prefetch(spans + b, 1);
   }
   // The record's text runs from its first field to the next record's; a record of absurd
   // length is fetched only as far as a sound one goes.
