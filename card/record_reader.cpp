@@ -297,6 +297,8 @@ class Decoder : RecordBounds {
   }
 
   static constexpr std::size_t kBlock = 64;
+  // How far past a run of empty fields putEmptySpans may write.
+  static constexpr std::size_t kEmptySpansPastRun = 3;
 
   // Where the characters that shape fields stand in the block of 64 bytes from p, one bit each.
   struct Block {
@@ -359,9 +361,9 @@ class Decoder : RecordBounds {
       const std::uint64_t beforeSpecial = special != 0 ? (special & (~special + 1)) - 1 : ~special;
       std::uint64_t ends = commas & beforeSpecial;
       // A quoted field's span leaves out its two quotes. A block holds at most 64 commas: with
-      // room for more spans than that, no field of the block can be the last one wanted, and
-      // the loop need not ask.
-      if (last - out > static_cast<std::ptrdiff_t>(kBlock)) {
+      // room for more spans than that (and what a run of empty ones may write past itself), no
+      // field of the block can be the last one wanted, and the loop need not ask.
+      if (last - out > static_cast<std::ptrdiff_t>(kBlock + kEmptySpansPastRun)) {
         while (ends != 0) {
           const auto comma = static_cast<std::uint32_t>(__builtin_ctzll(ends));
           if (comma != from) {
@@ -400,15 +402,22 @@ class Decoder : RecordBounds {
   }
 
 #if defined(__SSE2__)
-  // The spans of `count` empty fields whose commas stand from `at` on, two at a time.
-  // Precondition: out has room for count + 1 spans (the last pair may write one beyond).
+  // The spans of `count` empty fields whose commas stand from `at` on, four at a time: most
+  // runs are that short, and take no loop whose end depends on their length.
+  // Precondition: out has room for count + 3 spans (the last four may write three beyond).
   static void putEmptySpans(FieldSpan* out, std::uint32_t at, std::uint32_t count) {
     static_assert(sizeof(FieldSpan) == 8 && offsetof(FieldSpan, size) == 4);
-    __m128i pair = _mm_set_epi32(0, static_cast<int>(at + 1), 0, static_cast<int>(at));
-    const __m128i two = _mm_set_epi32(0, 2, 0, 2);
-    for (std::uint32_t i = 0; i < count; i += 2) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), pair);
-      pair = _mm_add_epi32(pair, two);
+    const auto first = static_cast<int>(at);
+    __m128i low = _mm_set_epi32(0, first + 1, 0, first);
+    __m128i high = _mm_set_epi32(0, first + 3, 0, first + 2);
+    const __m128i four = _mm_set_epi32(0, 4, 0, 4);
+    for (std::uint32_t i = 0;;) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), low);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 2), high);
+      i += 4;
+      if (i >= count) break;
+      low = _mm_add_epi32(low, four);
+      high = _mm_add_epi32(high, four);
     }
   }
 
