@@ -45,20 +45,18 @@ void CardMatrix::load(RecordTable&& records) {
   entryCount_ = records.recordCount;
   fileText_ = std::move(records.text);
   clearStoredTexts(kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
-  const auto rows = static_cast<std::size_t>(entryCount_);
+  // Every computed cell starts empty: read with a row's room, the reader left them so.
   if (records.stride == kRowCells) {
     cells_ = std::move(records.spans);
-  } else {
-    cells_.resize(rows * kRowCells);
-    for (std::size_t r = 0; r < rows; ++r) {
-      std::copy_n(records.spans.begin() + static_cast<std::ptrdiff_t>(r) * records.stride,
-                  kFieldCount, cells_.begin() + static_cast<std::ptrdiff_t>(r * kRowCells));
-    }
+    return;
   }
-  // Every computed cell starts empty.
+  const auto rows = static_cast<std::size_t>(entryCount_);
+  cells_.resize(rows * kRowCells);
   for (std::size_t r = 0; r < rows; ++r) {
-    std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(r * kRowCells + kFieldCount),
-                kComputedColumns, FieldSpan{});
+    const auto row = cells_.begin() + static_cast<std::ptrdiff_t>(r * kRowCells);
+    std::copy_n(records.spans.begin() + static_cast<std::ptrdiff_t>(r) * records.stride,
+                kFieldCount, row);
+    std::fill_n(row + kFieldCount, kComputedColumns, FieldSpan{});
   }
 }
 

@@ -217,8 +217,9 @@ class Decoder : RecordBounds {
       }
       if (readField(p, field, spans) == Next::kRecordEnd) break;
     }
-    // Fields the record does not have are empty.
-    std::fill(spans + written_, spans + fields(), FieldSpan{});
+    // Fields the record does not have are empty, and so are the spans past its fields, while
+    // the record's spans are still at hand.
+    std::fill(spans + written_, spans + stride(), FieldSpan{});
     pos_ = p;
   }
 

@@ -43,7 +43,7 @@ struct UnsetAllocator : std::allocator<T> {
 using SpanList = std::vector<FieldSpan, UnsetAllocator<FieldSpan>>;
 
 // A decoded file: `fieldsPerRecord` spans per record into `text`, each record's spans `stride`
-// apart (the spans between are left unset); fields a record does not have are empty.
+// apart (the spans between are empty); fields a record does not have are empty.
 struct RecordTable {
   std::string text;
   SpanList spans;

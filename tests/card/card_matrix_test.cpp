@@ -76,6 +76,27 @@ TEST(CardMatrix, MaskedAndWholeFiguresReadAsTheirLayout) {
   }
 }
 
+// A card read again into the room of the last one starts with every computed cell empty, and
+// its file fields where the reader put them.
+TEST(CardMatrix, AReloadIntoTheSameRoomStartsWithEmptyFigures) {
+  const std::string record = "\"KSV\",20261208,3" + std::string(kFieldCount - 3, ',') + "\r\n";
+  CardMatrix m;
+  m.load(
+      readRecordsUnlessMore(record + record, kFieldCount, 10, SpanList(), CardMatrix::kRowCells));
+  for (int column = kFirstComputed; column < kColumnCount; ++column) {
+    m.setText(2, column, "99");
+  }
+  RecordTable buffers = m.releaseBuffers();
+  m.load(readRecordsUnlessMore(record + record, kFieldCount, 10, std::move(buffers.spans),
+                               CardMatrix::kRowCells));
+  ASSERT_EQ(m.entryCount(), 2);
+  EXPECT_EQ(m.text(2, 1), "KSV");
+  EXPECT_EQ(m.text(2, 3), "3");
+  for (int column = kFirstComputed; column < kColumnCount; ++column) {
+    ASSERT_EQ(m.text(2, column), "") << column;
+  }
+}
+
 // Past the limit on stored texts a store is refused as a whole, and what was stored stays.
 TEST(CardMatrix, AStorePastTheLimitIsRefusedAndKeepsTheRest) {
   CardMatrix m;
