@@ -203,7 +203,7 @@ class Decoder : RecordBounds {
   // careful reading.
   void readRecord() {
     const std::size_t base = t_.spans.size();
-    t_.spans.resize(base + stride());  // left unset: every span of a field is written below
+    t_.spans.resize(base + stride());  // left unset: every span is written below
     FieldSpan* spans = t_.spans.data() + base;
     ++t_.recordCount;
     std::size_t p = pos_;
