@@ -57,9 +57,11 @@ long double apv(long double earnings, long double wins, long double places, long
   return weight == 0 ? 0 : earnings / weight;
 }
 
+// A record without starts has no figure, and its finishes are not read.
 void recordAPV(CardMatrix& m, int row, bool scratched, const APVRecord& a) {
-  const Finishes f = finishes(m, row, a.record);
-  if (scratched || !(m.value(row, a.record.starts()) > 0) || f.none()) {
+  const bool started = !scratched && m.value(row, a.record.starts()) > 0;
+  const Finishes f = started ? finishes(m, row, a.record) : Finishes{};
+  if (!started || f.none()) {
     m.setText(row, a.column, "0");
     return;
   }
@@ -68,11 +70,11 @@ void recordAPV(CardMatrix& m, int row, bool scratched, const APVRecord& a) {
 
 // Both yearly records as one: a horse needs starts in each year.
 void yearsAPV(CardMatrix& m, int row, bool scratched) {
-  const Finishes y1 = finishes(m, row, field::kFirstYearRecord);
-  const Finishes y2 = finishes(m, row, field::kSecondYearRecord);
-  const bool bothYears = m.value(row, field::kFirstYearRecord.starts()) > 0 &&
+  const bool bothYears = !scratched && m.value(row, field::kFirstYearRecord.starts()) > 0 &&
                          m.value(row, field::kSecondYearRecord.starts()) > 0;
-  if (scratched || !bothYears || (y1.none() && y2.none())) {
+  const Finishes y1 = bothYears ? finishes(m, row, field::kFirstYearRecord) : Finishes{};
+  const Finishes y2 = bothYears ? finishes(m, row, field::kSecondYearRecord) : Finishes{};
+  if (!bothYears || (y1.none() && y2.none())) {
     m.setText(row, col::kAPVYears, "0");
     return;
   }
@@ -95,8 +97,9 @@ void computeAPV(CardMatrix& m, int row) {
 void computeInTheMoneyPercent(CardMatrix& m, int row) {
   const RecordFields r = field::kLifetimeRecord;
   const long double starts = m.value(row, r.starts());
-  const Finishes f = finishes(m, row, r);
-  if (m.scratched(row) || !(starts > 0) || !(f.wins > 0 || f.places > 0 || f.shows > 0)) {
+  const bool started = !m.scratched(row) && starts > 0;
+  const Finishes f = started ? finishes(m, row, r) : Finishes{};
+  if (!started || !(f.wins > 0 || f.places > 0 || f.shows > 0)) {
     m.setText(row, col::kInTheMoneyPercent, "0");
     return;
   }
