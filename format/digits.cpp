@@ -71,21 +71,15 @@ void roundUp(Digits19& d) {
   }
 }
 
-// v = significand * 2^shift. The x86 extended format keeps its 64-bit significand with the
-// integer bit explicit, so the bits are read directly; the library's frexpl costs more than
-// the rest of a conversion.
+// |v| = significand * 2^shift.
 struct BinaryParts {
   uint64_t significand;
   int shift;
 };
 
 BinaryParts binaryParts(long double v) {
-  uint64_t significand = 0;
-  uint16_t biasedExponent = 0;
-  std::memcpy(&significand, &v, sizeof significand);
-  std::memcpy(&biasedExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
-  biasedExponent &= 0x7fff;
-  return {significand, static_cast<int>(biasedExponent) - 16383 - 63};
+  const ExtendedParts parts = extendedParts(v);
+  return {parts.significand, parts.biasedExponent - kExponentBias - 63};
 }
 
 }  // namespace

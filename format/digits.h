@@ -34,28 +34,41 @@ Digits19 digits19(long double v);
 // Precondition: v is finite and greater than 0.
 bool unitsWithoutDigits(long double v, int decimals, std::uint64_t& units);
 
+// The parts of an extended-precision value as the x86 format stores them: the 64-bit
+// significand with its integer bit explicit, the exponent biased by kExponentBias, the sign.
+// Read straight from the bits: the library's frexpl costs more than a whole conversion.
+struct ExtendedParts {
+  std::uint64_t significand;
+  int biasedExponent;
+  bool negative;
+};
+inline constexpr int kExponentBias = 16383;
+
+inline ExtendedParts extendedParts(long double v) {
+  std::uint64_t significand = 0;
+  std::uint16_t signAndExponent = 0;
+  std::memcpy(&significand, &v, sizeof significand);
+  std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
+  return {significand, signAndExponent & 0x7fff, (signAndExponent >> 15) != 0};
+}
+
 // Whether v is a whole number below 2^50 in magnitude, told from its bits alone: then
 // `magnitude` holds |v| and `negative` its sign (false for either zero). Most stored figures are
 // whole, and a figure handed over in memory is read here without a round trip through the
 // floating-point unit. Anything else, denormal or not a number alike, answers false.
 inline bool smallWhole(long double v, std::uint64_t& magnitude, bool& negative) {
-  std::uint64_t significand = 0;
-  std::uint16_t signAndExponent = 0;
-  std::memcpy(&significand, &v, sizeof significand);
-  std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
-  const int biased = signAndExponent & 0x7fff;
+  const auto [significand, biased, sign] = extendedParts(v);
   if (significand == 0) {
     magnitude = 0;
     negative = false;
     return biased == 0;
   }
-  constexpr int kBias = 16383;
   constexpr int kMostExponent = 49;
-  const int exponent = biased - kBias;  // v = significand * 2^(exponent - 63)
+  const int exponent = biased - kExponentBias;  // v = significand * 2^(exponent - 63)
   if ((significand >> 63) == 0 || exponent < 0 || exponent > kMostExponent) return false;
   if ((significand << (exponent + 1)) != 0) return false;  // bits below the unit
   magnitude = significand >> (63 - exponent);
-  negative = (signAndExponent >> 15) != 0;
+  negative = sign;
   return true;
 }
 
