@@ -71,7 +71,8 @@ RecordTable CardMatrix::releaseBuffers() {
 
 FieldSpan CardMatrix::store(std::string_view text) {
   const std::size_t n = text.size();
-  if (n > storedTextLimit_ - std::min(storedSize_, storedTextLimit_)) throw StoredTextFull();
+  // Told before any room is made, so that a text past the limit takes none.
+  checkStoredRoom(n);
   // The text may itself be a view of an earlier store (a copy from another cell); making room
   // could move the buffer under it, so it is found again by its position.
   const std::less<const char*> before;

@@ -3,8 +3,8 @@
 // through this table, and numbers go in and out as text exactly as the screens show them.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -70,9 +70,9 @@ class CardMatrix {
     }
     cell(row, column) = store(text);
   }
-  // Asks the processor to start bringing a row's field spans and file text into its cache.
-  // On a card far larger than the cache every row is otherwise read from memory cell by cell
-  // as its first figures ask for it; fetched while the row before is computed, it is there.
+  // Asks the processor to start bringing a row's cells and file text into its cache. On a
+  // card far larger than the cache every row is otherwise read from memory cell by cell as its
+  // first figures ask for it; fetched while the row before is computed, it is there.
   void prefetchRow(int row) const;
 
   // The plain whole-number form: " 7380", " 0", "-17".
@@ -102,11 +102,18 @@ class CardMatrix {
     return stored_.get() + storedSize_;
   }
   void growStoredTexts(std::size_t n);
+  // Throws StoredTextFull when `length` more characters would take the stored texts past
+  // their limit.
+  void checkStoredRoom(std::size_t length) const {
+    if (length > storedTextLimit_ - std::min(storedSize_, storedTextLimit_)) {
+      throw StoredTextFull();
+    }
+  }
   // Counts `length` characters written at storedRoom() as a stored text; past the limit
   // nothing is counted and StoredTextFull is thrown.
   FieldSpan keepStored(std::size_t length) {
+    checkStoredRoom(length);
     const std::size_t offset = storedSize_;
-    if (length > storedTextLimit_ - std::min(offset, storedTextLimit_)) throw StoredTextFull();
     storedSize_ += length;
     return FieldSpan{static_cast<std::uint32_t>(offset) | kStoredText,
                      static_cast<std::uint32_t>(length)};
