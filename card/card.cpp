@@ -42,20 +42,4 @@ void runningRows(const CardMatrix& matrix, std::size_t race, const std::vector<i
   }
 }
 
-RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount) {
-  const RaceRows every = rowsByRace(matrix, raceCount);
-  RaceRows running(every.size());
-  for (std::size_t race = 0; race < every.size(); ++race) {
-    runningRows(matrix, race, every[race], running[race]);
-  }
-  return running;
-}
-
-RaceStarters countRaceStarters(const RaceRows& races) {
-  RaceStarters starters;
-  starters.reserve(races.size());
-  for (const auto& race : races) starters.push_back(static_cast<int>(race.size()));
-  return starters;
-}
-
 }  // namespace kestravo

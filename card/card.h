@@ -53,9 +53,5 @@ RaceRows rowsByRace(const CardMatrix& matrix, int raceCount);
 // scratched, in file order. Rows in no race (race 0) never run.
 void runningRows(const CardMatrix& matrix, std::size_t race, const std::vector<int>& rows,
                  std::vector<int>& running);
-// Entry R = the rows of race R that are not scratched, in file order (entry 0 empty).
-RaceRows runningRowsByRace(const CardMatrix& matrix, int raceCount);
-
-RaceStarters countRaceStarters(const RaceRows& races);
 
 }  // namespace kestravo

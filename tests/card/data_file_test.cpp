@@ -8,6 +8,7 @@
 
 #include "card/columns.h"
 #include "support/card_builder.h"
+#include "support/card_rows.h"
 
 namespace kestravo {
 namespace {
@@ -62,8 +63,8 @@ TEST(DataFile, RacesAreTheExactRaceNumbersOneTo99) {
   for (int row = 5; row <= 8; ++row) EXPECT_EQ(raceOf(card.matrix, row), 0) << row;
   // The highest race with an entry, not the last record's race.
   EXPECT_EQ(card.raceCount, 7);
-  const RaceStarters starters = countRaceStarters(runningRowsByRace(card.matrix, card.raceCount));
-  EXPECT_EQ(starters, (RaceStarters{0, 1, 2, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(testing::startersByRace(card.matrix, card.raceCount),
+            (RaceStarters{0, 1, 2, 0, 0, 0, 0, 1}));
 }
 
 TEST(DataFile, StartersLeaveOutScratchedEntries) {
@@ -74,8 +75,7 @@ TEST(DataFile, StartersLeaveOutScratchedEntries) {
             "\"\",\"\",\"1\",\"1\",\"\",\"\",\"\"\r\n\"\",\"\",\"1\",\"2\",\"\",\"\",\"S\"\r\n");
   Card card;
   load(card, path);
-  EXPECT_EQ(countRaceStarters(runningRowsByRace(card.matrix, card.raceCount)),
-            (RaceStarters{0, 2}));
+  EXPECT_EQ(testing::startersByRace(card.matrix, card.raceCount), (RaceStarters{0, 2}));
 }
 
 TEST(DataFile, AMissingFileIsToldAndLeavesAnEmptyCard) {

@@ -28,7 +28,7 @@ void expectMarks(const std::vector<Runner>& runners) {
                     {col::kScratchMark, r.scratched ? "S" : ""}});
   }
   CardMatrix m = testing::cardOf(rows);
-  markUncoupledTrainers(m, runningRowsByRace(m, highestRace(m)), testing::everyRow(m));
+  markUncoupledTrainers(m, testing::runningRowsByRace(m, highestRace(m)), testing::everyRow(m));
   for (std::size_t i = 0; i < runners.size(); ++i) {
     EXPECT_EQ(m.text(static_cast<int>(i) + 1, col::kUncoupledTrainerMark), runners[i].mark)
         << "race " << runners[i].race << ", " << runners[i].horse;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "card/card.h"
 #include "card/card_matrix.h"
 
 namespace kestravo::testing {
@@ -43,6 +44,25 @@ inline std::vector<int> everyRow(const CardMatrix& m) {
   std::vector<int> rows;
   for (int row = 1; row <= m.entryCount(); ++row) rows.push_back(row);
   return rows;
+}
+
+// Entry R = the running rows of race R, as the load takes them race by race (entry 0 empty).
+inline RaceRows runningRowsByRace(const CardMatrix& m, int raceCount) {
+  const RaceRows every = rowsByRace(m, raceCount);
+  RaceRows running(every.size());
+  for (std::size_t race = 0; race < every.size(); ++race) {
+    runningRows(m, race, every[race], running[race]);
+  }
+  return running;
+}
+
+// The runners of each race, counted as the load counts them.
+inline RaceStarters startersByRace(const CardMatrix& m, int raceCount) {
+  RaceStarters starters;
+  for (const std::vector<int>& runners : runningRowsByRace(m, raceCount)) {
+    starters.push_back(static_cast<int>(runners.size()));
+  }
+  return starters;
 }
 
 }  // namespace kestravo::testing
