@@ -89,8 +89,10 @@ class CardMatrix {
     return static_cast<std::size_t>(row - 1) * kRowCells + static_cast<std::size_t>(column - 1);
   }
   FieldSpan& cell(int row, int column) { return cells_[cellIndex(row, column)]; }
+  // One comparison a bound: a row or column below 1 wraps round to a count past every bound.
   bool inBounds(int row, int column) const {
-    return row >= 1 && row <= entryCount_ && column >= 1 && column < kColumnCount;
+    return static_cast<unsigned>(row) - 1 < static_cast<unsigned>(entryCount_) &&
+           static_cast<unsigned>(column) - 1 < static_cast<unsigned>(kRowCells);
   }
   // Appends a text of two or more characters to the stored texts.
   FieldSpan store(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,31 @@ Cell cellNumber(int n) {
 
 // Texts of every length a store copies in its own way, from outside the card and from the
 // card's own stored texts, while the stored texts grow many times over under the views.
+// A row or column outside the card, however far, reads as an empty cell and takes no store;
+// the cells at the card's edges are its own.
+TEST(CardMatrix, CellsOutsideTheCardReadEmptyAndTakeNoStores) {
+  constexpr int kLast = CardMatrix::kRowCells;
+  CardMatrix m;
+  m.reset(3);
+  const Cell edges[] = {{1, 1}, {1, kLast}, {3, 1}, {3, kLast}};
+  for (const Cell& e : edges) m.setText(e.row, e.column, "17");
+  const int rows[] = {INT_MIN, -1, 0, 1, 3, 4, INT_MAX};
+  const int columns[] = {INT_MIN, -1, 0, 1, kLast, kLast + 1, INT_MAX};
+  for (const int row : rows) {
+    for (const int column : columns) {
+      const bool inside = row >= 1 && row <= 3 && column >= 1 && column <= kLast;
+      EXPECT_EQ(m.text(row, column), inside ? "17" : "") << row << ',' << column;
+      EXPECT_EQ(m.value(row, column), inside ? 17 : 0) << row << ',' << column;
+      if (inside) continue;
+      m.setText(row, column, "99");
+      m.setWhole(row, column, 99);
+      m.setMasked(row, column, "###", 99);
+    }
+  }
+  for (const Cell& e : edges) EXPECT_EQ(m.text(e.row, e.column), "17");
+  EXPECT_EQ(m.text(2, 1), "");
+}
+
 TEST(CardMatrix, StoredTextsKeepTheirCharactersAsTheBufferGrows) {
   CardMatrix m;
   m.reset(40);
