@@ -11,6 +11,8 @@ namespace kestravo {
 namespace {
 // Room for the computed columns of one load, so stores rarely move the buffer.
 constexpr std::size_t kComputedBytesPerRow = 2048;
+// The stored texts' smallest buffer.
+constexpr std::size_t kLeastStoredRoom = 4096;
 }  // namespace
 
 void CardMatrix::clearStoredTexts(std::size_t room) {
@@ -22,8 +24,10 @@ void CardMatrix::clearStoredTexts(std::size_t room) {
 }
 
 void CardMatrix::growStoredTexts(std::size_t n) {
-  constexpr std::size_t kLeast = 4096;
-  const std::size_t capacity = std::max({kLeast, 2 * storedCapacity_, storedSize_ + n});
+  // Doubling, but never past the limit and the room asked for: a store past the limit is
+  // refused, and the memory of a refused card stays within its bound.
+  const std::size_t capacity = std::max(
+      {kLeastStoredRoom, std::min(2 * storedCapacity_, storedTextLimit_ + n), storedSize_ + n});
   auto grown = std::make_unique_for_overwrite<char[]>(capacity);
   if (storedSize_ != 0) std::memcpy(grown.get(), stored_.get(), storedSize_);
   stored_ = std::move(grown);
@@ -44,7 +48,17 @@ void CardMatrix::load(RecordTable&& records) {
   }
   entryCount_ = records.recordCount;
   fileText_ = std::move(records.text);
-  clearStoredTexts(kComputedBytesPerRow * static_cast<std::size_t>(entryCount_));
+  const std::size_t room = kComputedBytesPerRow * static_cast<std::size_t>(entryCount_);
+  // The texts of a far larger card, or of one refused for the size of its figures, are not
+  // kept in memory for a card that needs a fraction of the room; a card opened again keeps
+  // its buffer.
+  constexpr std::size_t kOutgrown = 4;
+  if (storedCapacity_ > std::max(kLeastStoredRoom, kOutgrown * room)) {
+    stored_.reset();
+    storedCapacity_ = 0;
+    storedSize_ = 0;
+  }
+  clearStoredTexts(room);
   // Every computed cell starts empty: read with a row's room, the reader left them so.
   if (records.stride == kRowCells) {
     cells_ = std::move(records.spans);

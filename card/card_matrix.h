@@ -42,8 +42,10 @@ class CardMatrix {
   RecordTable releaseBuffers();
 
   int entryCount() const { return entryCount_; }
-  // For tests: a smaller limit on the stored figures than kMaxStoredTextBytes.
+  // For tests: a smaller limit on the stored figures than kMaxStoredTextBytes, and the memory
+  // the stored figures hold.
   void limitStoredText(std::size_t bytes) { storedTextLimit_ = bytes; }
+  std::size_t storedTextCapacity() const { return storedCapacity_; }
 
   // Cells outside rows 1..entryCount or columns 1..2000 read as empty. A returned view
   // stays valid until the next store into the card.

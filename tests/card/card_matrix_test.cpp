@@ -123,6 +123,29 @@ TEST(CardMatrix, AReloadIntoTheSameRoomStartsWithEmptyFigures) {
   }
 }
 
+// A card whose figures run into the limit holds no more memory than the limit and a store's
+// room, and gives it back when the next card loaded needs a fraction of it.
+TEST(CardMatrix, FiguresPastTheLimitTakeNoMoreMemoryThanTheLimit) {
+  constexpr std::size_t kLimit = std::size_t{1} << 20;
+  CardMatrix m;
+  m.reset(40);
+  m.limitStoredText(kLimit);
+  std::size_t stores = 0;
+  EXPECT_THROW(
+      for (;; ++stores) {
+        const Cell at = cellNumber(static_cast<int>(stores % 20000));
+        m.setMasked(at.row, at.column, "##############", 1e13L + static_cast<long double>(stores));
+      },
+      StoredTextFull);
+  EXPECT_GT(stores, kLimit / 16);  // the limit, not something else, stopped the stores
+  EXPECT_LE(m.storedTextCapacity(), kLimit + kPlainFigureRoom);
+  const std::string record = "\"KSV\",20261208,3" + std::string(kFieldCount - 3, ',') + "\r\n";
+  m.load(readRecords(record, kFieldCount, 10));
+  EXPECT_LT(m.storedTextCapacity(), kLimit / 8);
+  m.setMasked(1, kFirstComputed, "###", 85);
+  EXPECT_EQ(m.text(1, kFirstComputed), " 85");
+}
+
 // Past the limit on stored texts a store is refused as a whole, and what was stored stays.
 TEST(CardMatrix, AStorePastTheLimitIsRefusedAndKeepsTheRest) {
   CardMatrix m;
