@@ -79,7 +79,9 @@ class CardMatrix {
 
   // The plain whole-number form: " 7380", " 0", "-17".
   void setWhole(int row, int column, long long n);
-  // Stored through a picture mask, so later readers see the rounded value.
+  // Stored through a picture mask, so later readers see the rounded value. The mask is read
+  // after the stored texts may have moved, so it must not be a view of the card's own cells
+  // (every mask in use is a literal of the program).
   void setMasked(int row, int column, std::string_view mask, long double v);
 
  private:
