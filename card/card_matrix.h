@@ -33,7 +33,10 @@ class CardMatrix {
   void reset(int entryCount);
   // Takes a decoded data file (1,435 fields a record) as rows 1..recordCount, its fields
   // in columns 1..1435. Decoded with kRowCells spans a record, it is taken as it stands.
+  // Precondition: the file text is at most kMostFileBytes long.
   void load(RecordTable&& records);
+  // The longest file text whose offsets stay clear of the mark of the stored texts.
+  static constexpr std::size_t kMostFileBytes = 0x7fffffffu;
   // The cells of one row, every column but 0.
   static constexpr int kRowCells = kColumnCount - 1;
   // Empties the card and hands over the file text and field spans it held, for the next
@@ -132,6 +135,7 @@ class CardMatrix {
   // character once, for the single-character stores.
   static constexpr std::uint32_t kStoredText = 0x80000000u;
   static_assert(kMaxStoredTextBytes < kStoredText, "stored offsets must not reach the mark");
+  static_assert(kMostFileBytes < kStoredText, "file offsets must not reach the mark");
   std::size_t storedTextLimit_ = kMaxStoredTextBytes;
   std::string fileText_;
   // The stored texts, `storedSize_` of them in use; grown by doubling.

@@ -12,6 +12,8 @@
 namespace kestravo {
 
 inline constexpr std::size_t kMaxDataFileBytes = 64u * 1024u * 1024u;
+static_assert(kMaxDataFileBytes <= CardMatrix::kMostFileBytes,
+              "a card's text offsets must stay clear of its stored figures'");
 inline constexpr int kMaxDataFileRecords = 10000;
 
 // Messages for the user, upper case like every screen text.
