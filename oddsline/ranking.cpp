@@ -1,7 +1,10 @@
 #include "oddsline/ranking.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <type_traits>
+#include <vector>
 
 #include "format/numeric.h"
 
@@ -11,6 +14,22 @@ namespace {
 
 // Races of up to this many starters are ranked by counting, without sorting or allocating.
 constexpr std::size_t kCountedStarters = 32;
+
+// Ranks by sorting the rounded values, each taken as `key` gives it; the keys must keep the
+// order of the rounded values and their ties.
+template <typename Key>
+void rankSorted(const std::vector<long double>& rounded, std::size_t n, const long double* values,
+                int* ranks, Key key) {
+  using K = std::invoke_result_t<Key, long double>;
+  std::vector<K> keys(n);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = key(rounded[i]);
+  std::vector<K> slots = keys;
+  std::sort(slots.begin(), slots.end(), std::greater<>());
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto first = std::lower_bound(slots.begin(), slots.end(), keys[i], std::greater<>());
+    ranks[i] = values[i] > 0 ? static_cast<int>(first - slots.begin()) + 1 : 0;
+  }
+}
 
 // Each value is rounded once: a rank is one more than the count of rounded values above it.
 void rankInto(const long double* values, std::size_t n, int* ranks) {
@@ -26,12 +45,15 @@ void rankInto(const long double* values, std::size_t n, int* ranks) {
   }
   std::vector<long double> rounded(values, values + n);
   for (long double& v : rounded) v = roundedHalfEven(v);
-  std::vector<long double> slots = rounded;
-  std::sort(slots.begin(), slots.end(), std::greater<>());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto first = std::lower_bound(slots.begin(), slots.end(), rounded[i], std::greater<>());
-    ranks[i] = values[i] > 0 ? static_cast<int>(first - slots.begin()) + 1 : 0;
+  // Whole figures below 2^62 in size, as every sound figure is, are sorted as machine
+  // integers: exact, in the same order, and without moving extended-precision values about.
+  constexpr auto kTwoTo62 = static_cast<long double>(std::int64_t{1} << 62);
+  if (std::all_of(rounded.begin(), rounded.end(),
+                  [](long double v) { return v > -kTwoTo62 && v < kTwoTo62; })) {
+    rankSorted(rounded, n, values, ranks, [](long double v) { return static_cast<long long>(v); });
+    return;
   }
+  rankSorted(rounded, n, values, ranks, [](long double v) { return v; });
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <random>
+#include <vector>
 
 #include "card/columns.h"
 #include "oddsline/columns.h"
@@ -49,8 +51,21 @@ TEST(RankWithinRace, EveryFieldSizeRanksByTheRoundedValuesAbove) {
   std::mt19937 rng(90);
   for (int starters = 0; starters <= 80; ++starters) {
     std::vector<long double> values;
+    // Every third field also holds large figures of one band, with ties: just inside 2^62 in
+    // size; past it but whole numbers of a machine word; at 2^63; past it but below 2^64; far
+    // past any sound figure. (Figures of 0 and below rank nothing and are never above one.)
+    const std::vector<long double> bands[] = {{0x1p62L - 1, 0x1p62L - 2, -(0x1p62L - 1), 1e18L},
+                                              {0x1p62L - 0.5L, 0x1p62L, 0x1p62L + 2},
+                                              {0x1p63L, 0x1p62L + 2},
+                                              {0x1p63L + 4096, 1e19L},
+                                              {1e20L, 1e300L, -1e300L}};
+    const std::vector<long double>& band = bands[(starters / 3) % std::size(bands)];
     for (int i = 0; i < starters; ++i) {
-      values.push_back(static_cast<long double>(static_cast<int>(rng() % 41) - 8) / 2);
+      if (starters % 3 == 0 && rng() % 3 == 0) {
+        values.push_back(band[rng() % band.size()]);
+      } else {
+        values.push_back(static_cast<long double>(static_cast<int>(rng() % 41) - 8) / 2);
+      }
     }
     std::vector<int> expected;
     for (const long double v : values) {
