@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kFirstComputed = kFieldCount + 1;
 
+// One record of the data file with its race fields and every other field empty.
+const std::string kRecord = "\"KSV\",20261208,3" + std::string(kFieldCount - 3, ',') + "\r\n";
+
 // Every computed column of a few rows, one after another.
 struct Cell {
   int row;
@@ -105,15 +108,14 @@ TEST(CardMatrix, MaskedAndWholeFiguresReadAsTheirLayout) {
 // A card read again into the room of the last one starts with every computed cell empty, and
 // its file fields where the reader put them.
 TEST(CardMatrix, AReloadIntoTheSameRoomStartsWithEmptyFigures) {
-  const std::string record = "\"KSV\",20261208,3" + std::string(kFieldCount - 3, ',') + "\r\n";
   CardMatrix m;
   m.load(
-      readRecordsUnlessMore(record + record, kFieldCount, 10, SpanList(), CardMatrix::kRowCells));
+      readRecordsUnlessMore(kRecord + kRecord, kFieldCount, 10, SpanList(), CardMatrix::kRowCells));
   for (int column = kFirstComputed; column < kColumnCount; ++column) {
     m.setText(2, column, "99");
   }
   RecordTable buffers = m.releaseBuffers();
-  m.load(readRecordsUnlessMore(record + record, kFieldCount, 10, std::move(buffers.spans),
+  m.load(readRecordsUnlessMore(kRecord + kRecord, kFieldCount, 10, std::move(buffers.spans),
                                CardMatrix::kRowCells));
   ASSERT_EQ(m.entryCount(), 2);
   EXPECT_EQ(m.text(2, 1), "KSV");
@@ -139,8 +141,7 @@ TEST(CardMatrix, FiguresPastTheLimitTakeNoMoreMemoryThanTheLimit) {
       StoredTextFull);
   EXPECT_GT(stores, kLimit / 16);  // the limit, not something else, stopped the stores
   EXPECT_LE(m.storedTextCapacity(), kLimit + kPlainFigureRoom);
-  const std::string record = "\"KSV\",20261208,3" + std::string(kFieldCount - 3, ',') + "\r\n";
-  m.load(readRecords(record, kFieldCount, 10));
+  m.load(readRecords(kRecord, kFieldCount, 10));
   EXPECT_LT(m.storedTextCapacity(), kLimit / 8);
   m.setMasked(1, kFirstComputed, "###", 85);
   EXPECT_EQ(m.text(1, kFirstComputed), " 85");
