@@ -18,9 +18,10 @@ constexpr std::size_t kCountedStarters = 32;
 // Ranks by sorting the rounded values, each taken as `key` gives it; the keys must keep the
 // order of the rounded values and their ties.
 template <typename Key>
-void rankSorted(const std::vector<long double>& rounded, std::size_t n, const long double* values,
-                int* ranks, Key key) {
+void rankSorted(const std::vector<long double>& rounded, const long double* values, int* ranks,
+                Key key) {
   using K = std::invoke_result_t<Key, long double>;
+  const std::size_t n = rounded.size();
   std::vector<K> keys(n);
   for (std::size_t i = 0; i < n; ++i) keys[i] = key(rounded[i]);
   std::vector<K> slots = keys;
@@ -50,10 +51,10 @@ void rankInto(const long double* values, std::size_t n, int* ranks) {
   constexpr auto kTwoTo62 = static_cast<long double>(std::int64_t{1} << 62);
   if (std::all_of(rounded.begin(), rounded.end(),
                   [](long double v) { return v > -kTwoTo62 && v < kTwoTo62; })) {
-    rankSorted(rounded, n, values, ranks, [](long double v) { return static_cast<long long>(v); });
+    rankSorted(rounded, values, ranks, [](long double v) { return static_cast<long long>(v); });
     return;
   }
-  rankSorted(rounded, n, values, ranks, [](long double v) { return v; });
+  rankSorted(rounded, values, ranks, [](long double v) { return v; });
 }
 
 }  // namespace
