@@ -33,23 +33,21 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 if [ $# -ge 4 ]; then
-  # Both builds open their own copy, so neither reads the scratch file the other wrote.
-  mkdir "$work/old" "$work/new"
-  cp "$4" "$work/old/" && cp "$4" "$work/new/"
-  card_old="$work/old/$(basename "$4")"
-  card_new="$work/new/$(basename "$4")"
+  card="$4"
 else
   maker="$2/tools/kestravo-make-card"
   if [ ! -x "$maker" ]; then
     echo "compare_builds: $maker is missing; build kestravo-make-card or name a CARD" >&2
     exit 1
   fi
-  mkdir "$work/old" "$work/new"
-  "$maker" --races 12 --min-entries 10 --max-entries 10 "$work/old/KSV1208.DRF"
-  cp "$work/old/KSV1208.DRF" "$work/new/"
-  card_old="$work/old/KSV1208.DRF"
-  card_new="$work/new/KSV1208.DRF"
+  card="$work/KSV1208.DRF"
+  "$maker" --races 12 --min-entries 10 --max-entries 10 "$card"
 fi
+# Both builds open their own copy, so neither reads the scratch file the other wrote.
+mkdir "$work/old" "$work/new"
+cp "$card" "$work/old/" && cp "$card" "$work/new/"
+card_old="$work/old/$(basename "$card")"
+card_new="$work/new/$(basename "$card")"
 
 open_us() { "$1" --runs 200 "$2" | sed -n 's/.* open_us=\([0-9.]*\) .*/\1/p'; }
 for ((i = 0; i < rounds; i++)); do
