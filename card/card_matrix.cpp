@@ -146,13 +146,13 @@ void CardMatrix::setWhole(int row, int column, long long n) {
   cell(row, column) = keepStored(writePlainWhole(n, text));
 }
 
-void CardMatrix::setMasked(int row, int column, std::string_view mask, long double v) {
+void CardMatrix::setMasked(int row, int column, const FigureMask& mask, long double v) {
   if (!inBounds(row, column)) return;
   if (const std::size_t length = layPlainFigure(mask, v, storedRoom(kPlainFigureRoom))) {
     cell(row, column) = keepStored(length);
     return;
   }
-  cell(row, column) = store(Format(mask, v));
+  cell(row, column) = store(Format(mask.text(), v));
 }
 
 }  // namespace kestravo

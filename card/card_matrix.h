@@ -13,6 +13,7 @@
 
 #include "card/columns.h"
 #include "card/record_reader.h"
+#include "format/mask.h"
 #include "format/numeric.h"
 
 namespace kestravo {
@@ -85,7 +86,7 @@ class CardMatrix {
   // Stored through a picture mask, so later readers see the rounded value. The mask is read
   // after the stored texts may have moved, so it must not be a view of the card's own cells
   // (every mask in use is a literal of the program).
-  void setMasked(int row, int column, std::string_view mask, long double v);
+  void setMasked(int row, int column, const FigureMask& mask, long double v);
 
  private:
   static constexpr int kComputedColumns = kRowCells - kFieldCount;

@@ -21,7 +21,7 @@ constexpr long double kPercent = 100;
 struct APVRecord {
   RecordFields record;
   int column;
-  std::string_view mask;
+  FigureMask mask;
 };
 
 // The first yearly record has room for five digits; the others overflow their "###".

@@ -236,20 +236,18 @@ constexpr std::uint64_t kUnitsPerWhole[kMostWholeDecimals + 1] = {1, 10, 100, 10
 // laid out here in one piece, as appendUnits lays it, without the literals and grouping that
 // appendUnits must allow for (every stored figure passes here, and going through the general
 // layout costs an open about 3 % more instructions).
-std::size_t layPlainFigure(std::string_view mask, long double value, char* out) {
+std::size_t layPlainFigure(const FigureMask& mask, long double value, char* out) {
   constexpr std::size_t kRoom = kPlainFigureRoom;  // the widest mask taken here and 18 decimals,
                                                    // 18 digits
-  constexpr std::size_t kWidestMask = 24;
+  constexpr std::size_t kWidestMask = FigureMask::kWidestPlain;
+  static_assert(FigureMask::kMostPlainDecimals <= kMostUnitDecimals);
   // Copied out in one piece of this size: the text, and past its end what `out` has room for.
   constexpr std::size_t kCopied = 32;
-  const std::size_t width = mask.size();
-  Picture p;
-  if (width > kWidestMask || !parsePlainNumber(mask, p) || p.decimals > kMostUnitDecimals) {
-    return 0;
-  }
-  const std::size_t whole = p.integerPositions;
-  const std::size_t decimals = p.decimals;
-  const bool point = p.point;
+  if (!mask.plain()) return 0;
+  const std::size_t width = mask.text().size();
+  const std::size_t whole = mask.wholePositions();
+  const std::size_t decimals = mask.decimals();
+  const bool point = mask.point();
   std::uint64_t units = 0;
   bool negative = false;
   // Most stored figures are whole numbers (counts, points, ranks, day counts, figures like 92).
@@ -257,8 +255,29 @@ std::size_t layPlainFigure(std::string_view mask, long double value, char* out) 
   // and the count the binary reading below finds for it too (its remainder is zero, as far
   // from a half as can be). Zero of either sign shows without a sign, as below.
   std::uint64_t magnitude = 0;
-  if (decimals <= kMostWholeDecimals && detail::smallWhole(value, magnitude, negative) &&
-      magnitude < kMostWhole) {
+  const bool small = detail::smallWhole(value, magnitude, negative);
+  // The commonest store of all: a whole figure of up to four digits, not below 0, through a
+  // mask of a few '#'s ("###" for 92). Laid straight into `out`, two digits at a time.
+  constexpr std::size_t kShortWidth = 8;
+  constexpr std::uint64_t kShortWhole = 10000;
+  if (small && !negative && !point && width <= kShortWidth && magnitude < kShortWhole) {
+    const std::size_t digits = magnitude < 10 ? 1 : magnitude < 100 ? 2 : magnitude < 1000 ? 3 : 4;
+    const std::size_t length = std::max(width, digits);
+    std::memset(out, ' ', kShortWidth);
+    char* o = out + length;
+    if (magnitude >= 100) {
+      o -= 2;
+      std::memcpy(o, &kDigitPairs[2 * (magnitude % 100)], 2);
+      magnitude /= 100;
+    }
+    if (magnitude >= 10) {
+      std::memcpy(o - 2, &kDigitPairs[2 * magnitude], 2);
+    } else {
+      o[-1] = static_cast<char>('0' + magnitude);
+    }
+    return length;
+  }
+  if (decimals <= kMostWholeDecimals && small && magnitude < kMostWhole) {
     units = magnitude * kUnitsPerWhole[decimals];
   } else {
     const bool shown = std::isfinite(value) && value != 0;
@@ -307,7 +326,7 @@ namespace {
 
 bool appendPlainFigure(std::string& out, std::string_view mask, long double value) {
   char text[kPlainFigureRoom];
-  const std::size_t length = layPlainFigure(mask, value, text);
+  const std::size_t length = layPlainFigure(FigureMask(mask), value, text);
   out.append(text, length);
   return length != 0;
 }

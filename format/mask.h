@@ -36,11 +36,55 @@ void appendFormat(std::string& out, std::string_view mask, long double value);
 // The room layPlainFigure needs.
 inline constexpr std::size_t kPlainFigureRoom = 64;
 
+// A stored figure's mask, read once where it is written: the masks of stored figures are
+// literals of the program, and most are '#'s with at most one point ("###", "##.#"), which
+// layPlainFigure lays without reading the mask again at every store.
+class FigureMask {
+ public:
+  // A literal is read when the program is compiled.
+  template <std::size_t N>
+  consteval FigureMask(const char (&mask)[N]) : FigureMask(std::string_view(mask, N - 1)) {}
+  constexpr explicit FigureMask(std::string_view mask) : text_(mask) {
+    std::size_t c = 0;
+    while (c < mask.size() && mask[c] == '#') ++c;
+    const std::size_t whole = c;
+    const bool point = c < mask.size() && mask[c] == '.';
+    if (point) ++c;
+    const std::size_t first = c;
+    while (c < mask.size() && mask[c] == '#') ++c;
+    const std::size_t decimals = point ? c - first : 0;
+    plain_ = c == mask.size() && whole + decimals > 0 && mask.size() <= kWidestPlain &&
+             decimals <= kMostPlainDecimals;
+    whole_ = static_cast<unsigned char>(plain_ ? whole : 0);
+    decimals_ = static_cast<unsigned char>(plain_ ? decimals : 0);
+    point_ = plain_ && point;
+  }
+
+  std::string_view text() const { return text_; }
+  // Whether the mask is '#'s with at most one point, no wider than layPlainFigure lays.
+  bool plain() const { return plain_; }
+  std::size_t wholePositions() const { return whole_; }
+  std::size_t decimals() const { return decimals_; }
+  bool point() const { return point_; }
+
+  // The widest plain mask, and the most decimals one may have: a rounded figure then still
+  // counts its last-place units in 64 bits.
+  static constexpr std::size_t kWidestPlain = 24;
+  static constexpr std::size_t kMostPlainDecimals = 18;
+
+ private:
+  std::string_view text_;
+  unsigned char whole_ = 0;
+  unsigned char decimals_ = 0;
+  bool point_ = false;
+  bool plain_ = false;
+};
+
 // The text appendFormat gives, written at `out`, which has room for kPlainFigureRoom characters,
-// when the mask is '#'s with at most one point ("###", "##.#") and the figure needs no digits
-// beyond its binary form, as nearly every stored figure; past the text `out` may be written.
-// Returns the text's length, or 0 for any other mask or figure: those take appendFormat.
-std::size_t layPlainFigure(std::string_view mask, long double value, char* out);
+// when the mask is plain and the figure needs no digits beyond its binary form, as nearly every
+// stored figure; past the text `out` may be written. Returns the text's length, or 0 for any
+// other mask or figure: those take appendFormat.
+std::size_t layPlainFigure(const FigureMask& mask, long double value, char* out);
 
 // A text field lays the text left-aligned, cut to the field's width or padded with blanks.
 // A numeric field formats the text's numeric value.

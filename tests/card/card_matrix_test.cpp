@@ -94,7 +94,7 @@ TEST(CardMatrix, MaskedAndWholeFiguresReadAsTheirLayout) {
   m.reset(1);
   int column = kFirstComputed;
   for (const auto& row : rows) {
-    m.setMasked(1, column, row.mask, row.value);
+    m.setMasked(1, column, FigureMask(row.mask), row.value);
     EXPECT_EQ(m.text(1, column), Format(row.mask, row.value)) << row.mask;
     ++column;
   }

@@ -129,6 +129,26 @@ TEST(Format, NegativesAndZero) {
   });
 }
 
+// Masks past the widest or the most decimals that a stored figure is laid with in one piece
+// still lay out in full; the short whole figures laid fastest stop at four digits.
+TEST(Format, MasksAtTheEdgesOfTheQuickLayouts) {
+  const std::string wide(25, '#');
+  EXPECT_EQ(Format(wide, 85), std::string(23, ' ') + "85");
+  EXPECT_EQ(Format(std::string(24, '#'), -85), std::string(21, ' ') + "-85");
+  EXPECT_EQ(Format("#." + std::string(19, '#'), 0.5L), "0.5000000000000000000");
+  EXPECT_EQ(Format("#." + std::string(18, '#'), 0.5L), "0.500000000000000000");
+  expectRows({
+      {"###", 9999, "9999"},
+      {"###", 10000, "10000"},
+      {"########", 9999, "    9999"},
+      {"#########", 9999, "     9999"},
+      {"##", 100, "100"},
+      {"#", 10, "10"},
+      {"###", -0.0L, "  0"},
+      {"###", -7, " -7"},
+  });
+}
+
 TEST(Format, GrowsToTheLeftWhenDigitsDoNotFit) {
   expectRows({
       {"##", -13, "-13"},
