@@ -25,35 +25,20 @@ struct Picture {
   std::size_t textWidth = 0;
 };
 
-// Nearly every mask in use is '#'s with at most one point among them ("###", "##.#"): those
-// are read by a plain count. Anything else, or a point with no '#' at all, takes the full
-// reading below.
-bool parsePlainNumber(std::string_view mask, Picture& p) {
-  const char* c = mask.data();
-  const char* const end = c + mask.size();
-  while (c != end && *c == '#') ++c;
-  const auto whole = static_cast<std::size_t>(c - mask.data());
-  std::size_t decimals = 0;
-  const bool point = c != end && *c == '.';
-  if (point) {
-    const char* const first = ++c;
-    while (c != end && *c == '#') ++c;
-    decimals = static_cast<std::size_t>(c - first);
-  }
-  if (c != end || whole + decimals == 0) return false;
-  p.field = Field::kNumber;
-  p.integerPositions = whole;
-  p.decimals = decimals;
-  p.point = point;
-  return true;
-}
-
 // One pass over the mask; a field, once closed, can never open again, so nothing out of order
 // can reach the layout.
 Picture parsePicture(std::string_view mask) {
   enum class State { kLeading, kInteger, kDecimals };
   Picture p;
-  if (parsePlainNumber(mask, p)) return p;
+  // Nearly every mask in use is '#'s with at most one point among them ("###", "##.#"): those
+  // are read by a plain count. Anything else takes the full reading below.
+  if (const FigureMask plain(mask); plain.plain()) {
+    p.field = Field::kNumber;
+    p.integerPositions = plain.wholePositions();
+    p.decimals = plain.decimals();
+    p.point = plain.point();
+    return p;
+  }
   State state = State::kLeading;
   for (std::size_t i = 0; i < mask.size(); ++i) {
     const char c = mask[i];
