@@ -208,6 +208,23 @@ constexpr auto kDigitPairs = [] {
   return pairs;
 }();
 
+// Lays the digits of n, at least one, to end just before `end`, and returns where they start.
+// Two at a time, halving the chain of divisions each figure waits on.
+char* layWholeDigits(char* end, std::uint64_t n) {
+  char* o = end;
+  for (; n >= 100; n /= 100) {
+    o -= 2;
+    std::memcpy(o, &kDigitPairs[2 * (n % 100)], 2);
+  }
+  if (n >= 10) {
+    o -= 2;
+    std::memcpy(o, &kDigitPairs[2 * n], 2);
+  } else {
+    *--o = static_cast<char>('0' + n);
+  }
+  return o;
+}
+
 // Whole figures below 10^15 with up to three decimals take the integer path below: their counts
 // of last-place units stay below 10^18, inside the 2^59 the binary reading allows.
 constexpr std::size_t kMostWholeDecimals = 3;
@@ -233,35 +250,25 @@ std::size_t layPlainFigure(const FigureMask& mask, long double value, char* out)
   const std::size_t whole = mask.wholePositions();
   const std::size_t decimals = mask.decimals();
   const bool point = mask.point();
-  std::uint64_t units = 0;
-  bool negative = false;
-  // Most stored figures are whole numbers (counts, points, ranks, day counts, figures like 92).
-  // A whole n needs no rounding at all: n * 10^decimals is its exact count of last-place units,
-  // and the count the binary reading below finds for it too (its remainder is zero, as far
-  // from a half as can be). Zero of either sign shows without a sign, as below.
   std::uint64_t magnitude = 0;
+  bool negative = false;
   const bool small = detail::smallWhole(value, magnitude, negative);
   // The commonest store of all: a whole figure of up to four digits, not below 0, through a
-  // mask of a few '#'s ("###" for 92). Laid straight into `out`, two digits at a time.
+  // mask of a few '#'s ("###" for 92). Laid straight into `out`.
   constexpr std::size_t kShortWidth = 8;
   constexpr std::uint64_t kShortWhole = 10000;
   if (small && !negative && !point && width <= kShortWidth && magnitude < kShortWhole) {
     const std::size_t digits = magnitude < 10 ? 1 : magnitude < 100 ? 2 : magnitude < 1000 ? 3 : 4;
     const std::size_t length = std::max(width, digits);
     std::memset(out, ' ', kShortWidth);
-    char* o = out + length;
-    if (magnitude >= 100) {
-      o -= 2;
-      std::memcpy(o, &kDigitPairs[2 * (magnitude % 100)], 2);
-      magnitude /= 100;
-    }
-    if (magnitude >= 10) {
-      std::memcpy(o - 2, &kDigitPairs[2 * magnitude], 2);
-    } else {
-      o[-1] = static_cast<char>('0' + magnitude);
-    }
+    layWholeDigits(out + length, magnitude);
     return length;
   }
+  // Most stored figures are whole numbers (counts, points, ranks, day counts, figures like 92).
+  // A whole n needs no rounding at all: n * 10^decimals is its exact count of last-place units,
+  // and the count the binary reading below finds for it too (its remainder is zero, as far
+  // from a half as can be). Zero of either sign shows without a sign, as below.
+  std::uint64_t units = 0;
   if (decimals <= kMostWholeDecimals && small && magnitude < kMostWhole) {
     units = magnitude * kUnitsPerWhole[decimals];
   } else {
@@ -275,26 +282,18 @@ std::size_t layPlainFigure(const FigureMask& mask, long double value, char* out)
   char* const end = field + kRoom;
   std::memset(end - kWidestMask, ' ', kWidestMask + kCopied);  // the positions left over
   char* o = end;
-  // Digits go two at a time, halving the chain of divisions each figure waits on.
-  const auto putPair = [&o](std::uint64_t pair) {
-    o -= 2;
-    std::memcpy(o, &kDigitPairs[2 * pair], 2);
-  };
+  // The decimals two at a time, like the whole digits.
   std::size_t j = 0;
-  for (; j + 2 <= decimals; j += 2, units /= 100) putPair(units % 100);
+  for (; j + 2 <= decimals; j += 2, units /= 100) {
+    o -= 2;
+    std::memcpy(o, &kDigitPairs[2 * (units % 100)], 2);
+  }
   if (j < decimals) {
     *--o = static_cast<char>('0' + units % 10);
     units /= 10;
   }
   if (point) *--o = '.';
-  if (units != 0 || whole > 0) {
-    for (; units >= 100; units /= 100) putPair(units % 100);
-    if (units >= 10) {
-      putPair(units);
-    } else {
-      *--o = static_cast<char>('0' + units);
-    }
-  }
+  if (units != 0 || whole > 0) o = layWholeDigits(o, units);
   if (negative) *--o = '-';
   const char* const start = std::min(o, end - width);
   const auto length = static_cast<std::size_t>(end - start);
