@@ -27,8 +27,6 @@ Cell cellNumber(int n) {
   return {1 + n / kPerRow, kFirstComputed + n % kPerRow};
 }
 
-// Texts of every length a store copies in its own way, from outside the card and from the
-// card's own stored texts, while the stored texts grow many times over under the views.
 // A row or column outside the card, however far, reads as an empty cell and takes no store;
 // the cells at the card's edges are its own.
 TEST(CardMatrix, CellsOutsideTheCardReadEmptyAndTakeNoStores) {
@@ -54,6 +52,8 @@ TEST(CardMatrix, CellsOutsideTheCardReadEmptyAndTakeNoStores) {
   EXPECT_EQ(m.text(2, 1), "");
 }
 
+// Texts of every length a store copies in its own way, from outside the card and from the
+// card's own stored texts, while the stored texts grow many times over under the views.
 TEST(CardMatrix, StoredTextsKeepTheirCharactersAsTheBufferGrows) {
   CardMatrix m;
   m.reset(40);
